@@ -1,0 +1,85 @@
+#include "MesajKutusu.h"
+
+#include "Yuvarlama.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+// The window over which the next box is centred; set by MesajKutusunuOrtala, used once.
+std::optional<QRect> SahipPencere;
+
+class OrtalananMesajKutusu : public QMessageBox {
+public:
+    OrtalananMesajKutusu(QWidget *sahip, std::optional<QRect> ortalanacağıPencere)
+        : QMessageBox(sahip), ortalanacağıPencere(ortalanacağıPencere)
+    {
+    }
+
+protected:
+    // Runs after the box has taken its final size and before it is mapped on the screen.
+    void showEvent(QShowEvent *olay) override
+    {
+        QMessageBox::showEvent(olay);
+        if (!ortalanacağıPencere)
+            return;
+        QSize dışBoyut = size();
+        if (const QWidget *sahip = parentWidget())
+            dışBoyut += sahip->frameGeometry().size() - sahip->size();
+        if (const auto konum = OrtalanmışKonum(*ortalanacağıPencere, dışBoyut))
+            move(*konum);
+    }
+
+private:
+    std::optional<QRect> ortalanacağıPencere;
+};
+
+}  // namespace
+
+void MesajKutusunuOrtala()
+{
+    if (const QWidget *etkin = QApplication::activeWindow())
+        SahipPencere = etkin->frameGeometry();
+    else if (const QScreen *ekran = QGuiApplication::primaryScreen())
+        SahipPencere = ekran->geometry();
+}
+
+MesajYanıtı MesajGöster(const QString &metin, MesajDüğmeleri düğmeler, MesajSimgesi simge,
+                        const QString &başlık)
+{
+    MesajKutusuİsteği istek{metin, düğmeler, simge, başlık, std::exchange(SahipPencere, std::nullopt)};
+    return ortam().mesajKutusu(istek);
+}
+
+std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu)
+{
+    const double sol = sahip.x(), üst = sahip.y();
+    const double sağ = sol + sahip.width(), alt = üst + sahip.height();
+    if (sol < 0 || üst < 0 || sağ < 0 || alt < 0)
+        return std::nullopt;
+    return QPoint(EnYakın(sol + (sağ - sol) / 2 - kutu.width() / 2.0),
+                  EnYakın(üst + (alt - üst) / 2 - kutu.height() / 2.0));
+}
+
+MesajYanıtı MesajKutusunuGöster(const MesajKutusuİsteği &istek)
+{
+    OrtalananMesajKutusu kutu(QApplication::activeWindow(), istek.ortalanacağıPencere);
+    kutu.setWindowTitle(istek.başlık);
+    kutu.setText(istek.metin);
+    kutu.setTextFormat(Qt::PlainText);
+    switch (istek.simge) {
+    case MesajSimgesi::Bilgi: kutu.setIcon(QMessageBox::Information); break;
+    case MesajSimgesi::Soru: kutu.setIcon(QMessageBox::Question); break;
+    case MesajSimgesi::Kritik: kutu.setIcon(QMessageBox::Critical); break;
+    }
+    if (istek.düğmeler == MesajDüğmeleri::EvetHayır) {
+        kutu.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        kutu.setDefaultButton(QMessageBox::Yes);
+        return kutu.exec() == QMessageBox::Yes ? MesajYanıtı::Evet : MesajYanıtı::Hayır;
+    }
+    kutu.setStandardButtons(QMessageBox::Ok);
+    kutu.exec();
+    return MesajYanıtı::Tamam;
+}

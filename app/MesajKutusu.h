@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Kimlik.h"
+#include "Ortam.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+// Makes the next message box appear centred over the window that is active now, or over the
+// screen when none is. One box only: the box after it is placed by the system again.
+void MesajKutusunuOrtala();
+
+// Shows a message box through the platform seam, centred when MesajKutusunuOrtala was called
+// just before, and returns the button pressed.
+MesajYanıtı MesajGöster(const QString &metin, MesajDüğmeleri düğmeler, MesajSimgesi simge,
+                        const QString &başlık = QString::fromUtf8(Kimlik::UygulamaBaşlığı));
+
+// Where a box with outer size `kutu` goes so that its centre lies on the centre of `sahip`
+// (nearest pixel, half to even); none when a coordinate of the owner is negative, which
+// leaves the box where the system put it.
+std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu);
+
+// The real message box behind the seam.
+MesajYanıtı MesajKutusunuGöster(const MesajKutusuİsteği &istek);

@@ -1,0 +1,111 @@
+#include "TekKopya.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+constexpr QByteArrayView İstekBaşı = "tilora-front\n";
+// A request is the header and a token line; anything longer is not ours and is dropped.
+constexpr qsizetype EnUzunİstek = 512;
+constexpr int YanıtSüresiMs = 2000;
+
+QByteArray BaşlatmaBelirteci()
+{
+    QByteArray belirteç = qgetenv("XDG_ACTIVATION_TOKEN");
+    if (belirteç.isEmpty())
+        belirteç = qgetenv("DESKTOP_STARTUP_ID");
+    return belirteç.left(EnUzunİstek - İstekBaşı.size() - 1).replace('\n', ' ');
+}
+
+}  // namespace
+
+TekKopya::TekKopya(const QString &pencereBaşlığı, const QString &klasör)
+{
+    const QByteArray anahtar =
+        QCryptographicHash::hash(pencereBaşlığı.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
+    const QString kök = QDir(klasör).filePath(QStringLiteral("tilora-") + QString::fromLatin1(anahtar));
+    kilitYolu = kök + QStringLiteral(".lock");
+    soketYolu = kök + QStringLiteral(".socket");
+    sunucu.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&sunucu, &QLocalServer::newConnection, this, [this] {
+        while (sunucu.hasPendingConnections())
+            BağlantıyıKarşıla();
+    });
+}
+
+QString TekKopya::ÇalışmaKlasörü()
+{
+    // Qt creates the folder when missing and insists that it belongs to the user alone.
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+
+bool TekKopya::İlkKopyaMı()
+{
+    kilit = std::make_unique<QLockFile>(kilitYolu);
+    // A lock is stale only when its process is gone, never because it is old.
+    kilit->setStaleLockTime(0);
+    if (!kilit->tryLock(0)) {
+        if (kilit->error() == QLockFile::LockFailedError)
+            return false;
+        // The folder is unusable: better two copies than none.
+        qWarning("tilora: cannot keep a single copy: %s is not writable", qPrintable(kilitYolu));
+        return true;
+    }
+    QLocalServer::removeServer(soketYolu);
+    if (!sunucu.listen(soketYolu))
+        qWarning("tilora: a second start cannot reach this copy: %s", qPrintable(sunucu.errorString()));
+    return true;
+}
+
+bool TekKopya::ÇalışanKopyayıÖneGetir()
+{
+    QLocalSocket soket;
+    // The running copy may still be starting up and not listening yet.
+    for (int deneme = 0; deneme < 20; ++deneme) {
+        soket.connectToServer(soketYolu);
+        if (soket.waitForConnected(YanıtSüresiMs / 20))
+            break;
+        QThread::msleep(100);
+    }
+    if (soket.state() != QLocalSocket::ConnectedState)
+        return false;
+    soket.write(İstekBaşı.toByteArray() + BaşlatmaBelirteci() + '\n');
+    soket.flush();
+    while (soket.bytesAvailable() < 3 && soket.waitForReadyRead(YanıtSüresiMs)) {
+    }
+    return soket.readAll().startsWith("ok\n");
+}
+
+void TekKopya::BağlantıyıKarşıla()
+{
+    QPointer<QLocalSocket> soket = sunucu.nextPendingConnection();
+    connect(soket, &QLocalSocket::disconnected, soket, &QObject::deleteLater);
+    QTimer::singleShot(YanıtSüresiMs, soket, [soket] { soket->abort(); });
+    connect(soket, &QLocalSocket::readyRead, this, [this, soket] {
+        if (soket->bytesAvailable() > EnUzunİstek) {
+            soket->abort();
+            return;
+        }
+        const QByteArray gelen = soket->peek(EnUzunİstek);
+        if (!gelen.startsWith(İstekBaşı)) {
+            if (!İstekBaşı.startsWith(gelen))
+                soket->abort();
+            return;
+        }
+        const qsizetype satırSonu = gelen.indexOf('\n', İstekBaşı.size());
+        if (satırSonu < 0)
+            return;
+        soket->readAll();
+        const QByteArray belirteç = gelen.sliced(İstekBaşı.size(), satırSonu - İstekBaşı.size());
+        soket->write("ok\n");
+        soket->flush();
+        soket->disconnectFromServer();
+        emit frontRequested(belirteç);
+    });
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// Keeps one copy of the game per user and window title. The first copy holds a lock file in
+// the user's private runtime folder and listens on a local socket beside it; a later copy asks
+// it to come to the front and ends. The lock of a copy that crashed is taken over, and the
+// folder is the user's own, so no other user can take or block it.
+class TekKopya : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TekKopya(const QString &pencereBaşlığı, const QString &klasör = ÇalışmaKlasörü());
+
+    // Takes the lock and starts listening; false when another copy holds it.
+    bool İlkKopyaMı();
+
+    // Asks the copy that holds the lock to come to the front, handing it this start's
+    // activation token; true when it confirmed.
+    bool ÇalışanKopyayıÖneGetir();
+
+    // The user's private runtime folder.
+    static QString ÇalışmaKlasörü();
+
+signals:
+    // Another start asked this copy to come to the front.
+    void frontRequested(const QByteArray &activationToken);
+
+private:
+    void BağlantıyıKarşıla();
+
+    QString kilitYolu;
+    QString soketYolu;
+    std::unique_ptr<QLockFile> kilit;
+    QLocalServer sunucu;
+};

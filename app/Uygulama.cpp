@@ -1,0 +1,55 @@
+#include "Uygulama.h"
+
+#include <QFont>
+#include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr auto EkranYokMesajı =
+    "tilora: no display to open the game's window on (is DISPLAY or WAYLAND_DISPLAY set?)\n";
+
+// While the application object starts, the platform's own complaints are held back: a missing
+// display ends in one clear line instead of a screenful of plug-in diagnostics.
+QList<QPair<QtMsgType, QString>> BekleyenMesajlar;
+
+void BaşlangıçMesajı(QtMsgType tür, const QMessageLogContext &, const QString &metin)
+{
+    if (tür == QtFatalMsg) {
+        std::fputs(EkranYokMesajı, stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    BekleyenMesajlar.append({tür, metin});
+}
+
+bool EkranAdıVar()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+std::unique_ptr<QApplication> UygulamayıBaşlat(int &argc, char **argv)
+{
+    if (!EkranAdıVar()) {
+        std::fputs(EkranYokMesajı, stderr);
+        return nullptr;
+    }
+    const QtMessageHandler önceki = qInstallMessageHandler(BaşlangıçMesajı);
+    auto uygulama = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(önceki);
+    for (const auto &[tür, metin] : std::as_const(BekleyenMesajlar))
+        qt_message_output(tür, QMessageLogContext(), metin);
+    BekleyenMesajlar.clear();
+
+    QApplication::setApplicationName(QStringLiteral("tilora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/simgeler/tilora.svg")));
+    // The windows are laid out in the classic dialog font size.
+    QFont yazı = QApplication::font();
+    yazı.setPointSizeF(8.25);
+    QApplication::setFont(yazı);
+    return uygulama;
+}

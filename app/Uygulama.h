@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+// Creates the application object with the program's look. Without a usable display it prints
+// one clear line to the standard error and returns nothing.
+std::unique_ptr<QApplication> UygulamayıBaşlat(int &argc, char **argv);

@@ -1,0 +1,225 @@
+#include "AnaForm.h"
+
+#include "AyarDeposu.h"
+#include "Dizgeler.h"
+#include "HataBildir.h"
+#include "Kimlik.h"
+#include "MesajKutusu.h"
+#include "OrtakDegiskenler.h"
+#include "OrtakYordamlar.h"
+#include "ResimKutusu.h"
+#include "Yuvarlama.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QShortcut>
+
+namespace {
+
+const QColor ÇerçeveBaşlığıRengi(128, 0, 0);
+const QColor DeğerRengi(192, 64, 0);
+const QColor ParçaArkaRengi(255, 255, 192);
+
+void Yerleştir(QWidget *denetim, int sol, int üst, int genişlik, int yükseklik)
+{
+    denetim->setGeometry(PikselDikdörtgeni(sol, üst, genişlik, yükseklik));
+}
+
+template <typename Denetim>
+Denetim *Yerleşik(QWidget *üst, const QString &başlık, int sol, int üstKenar, int genişlik, int yükseklik)
+{
+    auto *denetim = new Denetim(başlık, üst);
+    Yerleştir(denetim, sol, üstKenar, genişlik, yükseklik);
+    return denetim;
+}
+
+// A frame's caption is dark red; what it holds keeps the window's own text colour.
+void ÇerçeveyiBoya(QGroupBox *çerçeve)
+{
+    const QColor yazıRengi = çerçeve->palette().color(QPalette::WindowText);
+    QPalette renkler = çerçeve->palette();
+    renkler.setColor(QPalette::WindowText, ÇerçeveBaşlığıRengi);
+    çerçeve->setPalette(renkler);
+    for (QWidget *içerik : çerçeve->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QPalette içRenkler = içerik->palette();
+        içRenkler.setColor(QPalette::WindowText, yazıRengi);
+        içerik->setPalette(içRenkler);
+    }
+}
+
+}  // namespace
+
+AnaForm::AnaForm()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    DenetimleriKur();
+}
+
+AnaForm::~AnaForm() = default;
+
+void AnaForm::DenetimleriKur()
+{
+    setFixedSize(Piksel(9510), Piksel(6195));
+
+    Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("100"), 270, 270, 5745, 4485));
+    DağınıkParçalar.append(new ResimKutusu(ResimKutusu::Kenar::Çökük, Çerçeve[0]));
+    Yerleştir(DağınıkParçalar[0], 300, 300, 705, 555);
+    DağınıkParçalar[0]->setCursor(Qt::PointingHandCursor);
+
+    Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("200"), 270, 4920, 5745, 915));
+    Altlık.append(new QWidget(Çerçeve[1]));
+    Yerleştir(Altlık[0], 120, 270, 5505, 495);
+    BölmeGrubu = new QButtonGroup(this);
+    for (const auto &[kimlik, sol] : {std::pair{"210", 150}, {"220", 1905}, {"230", 3660}}) {
+        auto *seçenek = Yerleşik<QRadioButton>(Altlık[0], QString::fromLatin1(kimlik), sol, 120, 1635, 285);
+        seçenek->setCursor(Qt::PointingHandCursor);
+        BölmeGrubu->addButton(seçenek, int(ParçalaraBölSeçeneği.size()));
+        ParçalaraBölSeçeneği.append(seçenek);
+    }
+
+    Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("300"), 6330, 270, 2895, 2325));
+    ÖrnekKutusu = new ResimKutusu(ResimKutusu::Kenar::Çökük, Çerçeve[2]);
+    Yerleştir(ÖrnekKutusu, 180, 300, 2535, 1875);
+
+    FotoğrafınÖrneğiniGöster = Yerleşik<QCheckBox>(this, QStringLiteral("400"), 6480, 2730, 2745, 225);
+    FotoğrafınÖrneğiniGöster->setChecked(true);
+    OyunuKaydetOnayı = Yerleşik<QCheckBox>(this, QStringLiteral("410"), 6480, 3030, 2745, 225);
+    SesleriKapatOnayı = Yerleşik<QCheckBox>(this, QStringLiteral("420"), 6480, 3330, 2745, 225);
+    for (QCheckBox *onay : {FotoğrafınÖrneğiniGöster, OyunuKaydetOnayı, SesleriKapatOnayı})
+        onay->setCursor(Qt::PointingHandCursor);
+
+    Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("500"), 6330, 3720, 2895, 1035));
+    Altlık.append(new QWidget(Çerçeve[3]));
+    Yerleştir(Altlık[1], 120, 210, 2655, 705);
+    for (const auto &[kimlik, sol, üst] : {std::tuple{"510", 1050, 90}, {"", 1380, 90}, {"520", 1050, 390}, {"", 1380, 390}}) {
+        auto *etiket = Yerleşik<QLabel>(Altlık[1], QString::fromLatin1(kimlik), sol, üst, kimlik[0] ? 270 : 75, 195);
+        Etiket.append(etiket);
+    }
+    for (QLabel *başlık : {Etiket[0], Etiket[2]})
+        başlık->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel *değer : {Etiket[1], Etiket[3]}) {
+        QFont kalın = değer->font();
+        kalın.setBold(true);
+        değer->setFont(kalın);
+        QPalette renkler = değer->palette();
+        renkler.setColor(QPalette::WindowText, DeğerRengi);
+        değer->setPalette(renkler);
+    }
+
+    YeniOyunDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("600"), 6330, 4980, 1365, 345);
+    YeniFotoğrafDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("700"), 7770, 4980, 1425, 345);
+    HakkındaDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("800"), 6330, 5400, 1365, 345);
+    ÇıkışDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("900"), 7770, 5400, 1425, 345);
+
+    for (QGroupBox *çerçeve : std::as_const(Çerçeve))
+        ÇerçeveyiBoya(çerçeve);
+
+    QWidget *önceki = nullptr;
+    for (QWidget *sıradaki : std::initializer_list<QWidget *>{
+             ParçalaraBölSeçeneği[0], ParçalaraBölSeçeneği[1], ParçalaraBölSeçeneği[2], FotoğrafınÖrneğiniGöster,
+             OyunuKaydetOnayı, SesleriKapatOnayı, YeniOyunDüğmesi, YeniFotoğrafDüğmesi, HakkındaDüğmesi, ÇıkışDüğmesi}) {
+        if (önceki)
+            setTabOrder(önceki, sıradaki);
+        önceki = sıradaki;
+    }
+
+    connect(YeniFotoğrafDüğmesi, &QPushButton::clicked, this, &AnaForm::YeniFotoğrafDüğmesi_Click);
+    connect(HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
+    connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &AnaForm::ÇıkışDüğmesi_Click);
+    // The Exit button is the window's cancel button: Esc presses it.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, ÇıkışDüğmesi, &QPushButton::click);
+}
+
+void AnaForm::Form_Load()
+{
+    Adım(HataTarzı::Bildir, [this] { setWindowIcon(QIcon(QStringLiteral(":/simgeler/tilora.svg"))); });
+    Adım(HataTarzı::Bildir, [this] { BaşlıklarıYükle(this); });
+    Adım(HataTarzı::Bildir, [this] {
+        for (QWidget *altlık : std::as_const(Altlık)) {
+            altlık->setBackgroundRole(QPalette::Window);
+            altlık->setAutoFillBackground(true);
+        }
+    });
+    Adım(HataTarzı::Bildir, [this] { DağınıkParçalar[0]->ArkaRengiAta(ParçaArkaRengi); });
+    Adım(HataTarzı::Bildir, [this] { setWindowTitle(PencereBaşlığı()); });
+    Adım(HataTarzı::Bildir, [this] {
+        const QRect ekran = screen()->availableGeometry();
+        move(ekran.x() + (ekran.width() - frameGeometry().width()) / 2,
+             ekran.y() + (ekran.height() - frameGeometry().height()) / 2);
+    });
+    show();
+}
+
+void AnaForm::DeğerEtiketiniYaz(QLabel *etiket, const QString &metin)
+{
+    etiket->setText(metin);
+    etiket->adjustSize();
+}
+
+void AnaForm::YeniFotoğrafDüğmesi_Click()
+{
+}
+
+void AnaForm::HakkındaDüğmesi_Click()
+{
+}
+
+void AnaForm::ÇıkışDüğmesi_Click()
+{
+    Kapat(KapanmaNedeni::Program);
+}
+
+void AnaForm::Kapat(KapanmaNedeni neden)
+{
+    kapanmaNedeni = neden;
+    close();
+}
+
+void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
+{
+    if (!başlatmaBelirteci.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland"))
+        qputenv("XDG_ACTIVATION_TOKEN", başlatmaBelirteci);
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void AnaForm::closeEvent(QCloseEvent *olay)
+{
+    const KapanmaNedeni neden = std::exchange(kapanmaNedeni, KapanmaNedeni::KapatmaKutusu);
+    if (Form_QueryUnload(neden))
+        olay->ignore();
+    else
+        olay->accept();
+}
+
+bool AnaForm::Form_QueryUnload(KapanmaNedeni neden)
+{
+    if (neden == KapanmaNedeni::KapatmaKutusu) {
+        if (!isMinimized())
+            MesajKutusunuOrtala();
+        if (MesajGöster(Dizge(1500), MesajDüğmeleri::EvetHayır, MesajSimgesi::Soru) == MesajYanıtı::Hayır)
+            return true;
+    }
+    AyarlarıKaydet();
+    return false;
+}
+
+void AnaForm::AyarlarıKaydet()
+{
+    AyarDeposu &ayarlar = Ayarlar();
+    const auto yaz = [&ayarlar](const char *anahtar, const QString &değer) {
+        Adım(HataTarzı::Sessiz, [&] { ayarlar.Yaz(QStringLiteral("Ayarlar"), QLatin1String(anahtar), değer); });
+    };
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+        yaz("Sol Bosluk", QString::number(frameGeometry().x() * TwipBaşınaPiksel));
+        yaz("Ust Bosluk", QString::number(frameGeometry().y() * TwipBaşınaPiksel));
+    }
+    yaz("Son Bolme", QString::number(SonBölme));
+    yaz("Son Fotograf", FotoğrafYolu);
+    yaz("Ornek Goster", QString::number(FotoğrafınÖrneğiniGöster->isChecked() ? 1 : 0));
+    yaz("Oyunu Kaydet", QString::number(OyunuKaydetOnayı->isChecked() ? 1 : 0));
+    yaz("Sesleri Kapat", QString::number(SesleriKapatOnayı->isChecked() ? 1 : 0));
+}

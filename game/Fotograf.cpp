@@ -1,0 +1,123 @@
+#include "Fotograf.h"
+
+#include "CalismaHatasi.h"
+#include "Yuvarlama.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+// Larger claims are refused before any decoding starts.
+constexpr qint64 EnÇokPiksel = 500'000'000;
+constexpr int EnUzunKenar = 65'535;
+// Formats that cannot decode scaled are decoded whole within this limit.
+constexpr int BütünÇözmeSınırıMB = 192;
+// The board's frame, 5745 x 4485 twips.
+constexpr int ÇerçeveGenişliği = 5745;
+constexpr int ÇerçeveYüksekliği = 4485;
+
+[[noreturn]] void GeçersizResim()
+{
+    throw ÇalışmaHatası(HataNo::GeçersizResim);
+}
+
+// A JPEG whose scan data has no end marker was cut short: libjpeg would fill the missing part
+// with grey. The scan data escapes every 0xFF, so an end marker after the first scan can only
+// be the real one.
+bool JpegEksikMi(QFile &dosya)
+{
+    const qint64 boyut = dosya.size();
+    const uchar *bayt = dosya.map(0, boyut);
+    if (!bayt)
+        return false;
+    const QByteArrayView içerik(reinterpret_cast<const char *>(bayt), boyut);
+    const qsizetype tarama = içerik.indexOf("\xFF\xDA");
+    const bool eksik = tarama < 0 || içerik.indexOf("\xFF\xD9", tarama) < 0;
+    dosya.unmap(const_cast<uchar *>(bayt));
+    return eksik;
+}
+
+// The size a stored picture of `kayıtlı` pixels is brought to: the smallest eighth-step
+// reduction (the steps a JPEG decodes to directly) that still covers `enKüçük`.
+QSize ÇalışmaBoyutu(const QSize &kayıtlı, const QSize &enKüçük)
+{
+    for (int sekizde = 1; sekizde < 8; ++sekizde) {
+        const QSize aday(int(qint64(kayıtlı.width()) * sekizde / 8), int(qint64(kayıtlı.height()) * sekizde / 8));
+        if (aday.width() >= enKüçük.width() && aday.height() >= enKüçük.height())
+            return aday;
+    }
+    return kayıtlı;
+}
+
+}  // namespace
+
+Fotoğraf::Fotoğraf(QSize boyut, QImage çalışmaResmi) : boyut(boyut), çalışmaResmi(std::move(çalışmaResmi)) {}
+
+QImage Fotoğraf::Parça(const QRect &kaynak, const QSize &hedef) const
+{
+    if (BoşMu() || hedef.isEmpty())
+        return {};
+    const double x = double(çalışmaResmi.width()) / boyut.width();
+    const double y = double(çalışmaResmi.height()) / boyut.height();
+    const int sol = int(std::floor(kaynak.x() * x));
+    const int üst = int(std::floor(kaynak.y() * y));
+    const int sağ = std::max(sol + 1, int(std::ceil((kaynak.x() + kaynak.width()) * x)));
+    const int alt = std::max(üst + 1, int(std::ceil((kaynak.y() + kaynak.height()) * y)));
+    return çalışmaResmi.copy(QRect(QPoint(sol, üst), QPoint(sağ - 1, alt - 1)))
+        .scaled(hedef, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage Fotoğraf::Tamamı(const QSize &hedef) const
+{
+    if (BoşMu() || hedef.isEmpty())
+        return {};
+    return çalışmaResmi.scaled(hedef, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize EnKüçükÇalışmaBoyutu()
+{
+    const QScreen *ekran = QGuiApplication::primaryScreen();
+    const qreal oran = ekran ? ekran->devicePixelRatio() : 1.0;
+    return QSize(int(std::ceil(Piksel(ÇerçeveGenişliği) * oran)), int(std::ceil(Piksel(ÇerçeveYüksekliği) * oran)));
+}
+
+Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük)
+{
+    QFile dosya(yol);
+    if (!dosya.exists())
+        throw ÇalışmaHatası(HataNo::DosyaBulunamadı);
+    if (!dosya.open(QIODevice::ReadOnly))
+        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+
+    QImageReader okuyucu(&dosya);
+    okuyucu.setAutoTransform(true);
+    okuyucu.setAllocationLimit(BütünÇözmeSınırıMB);
+    const QSize kayıtlı = okuyucu.size();
+    if (!okuyucu.canRead() || kayıtlı.isEmpty() || kayıtlı.width() > EnUzunKenar
+        || kayıtlı.height() > EnUzunKenar || qint64(kayıtlı.width()) * kayıtlı.height() > EnÇokPiksel)
+        GeçersizResim();
+    if (okuyucu.format() == "jpeg" && JpegEksikMi(dosya))
+        GeçersizResim();
+
+    const bool yanYatık = okuyucu.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize hedef = ÇalışmaBoyutu(kayıtlı, yanYatık ? enKüçük.transposed() : enKüçük);
+    const bool ölçekliÇözer = okuyucu.supportsOption(QImageIOHandler::ScaledSize);
+    if (ölçekliÇözer && hedef != kayıtlı)
+        okuyucu.setScaledSize(hedef);
+
+    QImage resim = okuyucu.read();
+    if (resim.isNull())
+        GeçersizResim();
+    if (!ölçekliÇözer && hedef != kayıtlı) {
+        const QSize dikHedef = yanYatık ? hedef.transposed() : hedef;
+        resim = resim.scaled(dikHedef, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (resim.format() != QImage::Format_RGB32)
+        resim.convertTo(QImage::Format_RGB32);
+    return Fotoğraf(yanYatık ? kayıtlı.transposed() : kayıtlı, std::move(resim));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+// A loaded photo: its own upright size W_p x H_p, and its pixels decoded at a working
+// resolution large enough for every box that draws it. Every rule that speaks of the photo's
+// pixels works in W_p x H_p and is mapped onto the working image here.
+class Fotoğraf {
+public:
+    Fotoğraf() = default;
+    Fotoğraf(QSize boyut, QImage çalışmaResmi);
+
+    bool BoşMu() const { return çalışmaResmi.isNull(); }
+    // W_p x H_p: the photo's own size, upright.
+    QSize Boyut() const { return boyut; }
+    const QImage &ÇalışmaResmi() const { return çalışmaResmi; }
+
+    // The photo's rectangle `kaynak` (in the photo's own pixels) scaled to `hedef` with an
+    // area-averaging filter; the proportions follow the target.
+    QImage Parça(const QRect &kaynak, const QSize &hedef) const;
+
+    // The whole photo squeezed or stretched to `hedef`.
+    QImage Tamamı(const QSize &hedef) const;
+
+private:
+    QSize boyut;
+    QImage çalışmaResmi;
+};
+
+// The least working size: the largest area of the screen a photo is drawn on (the board's
+// frame), in device pixels.
+QSize EnKüçükÇalışmaBoyutu();
+
+// Loads the picture file at `yol`, applying its EXIF orientation, decoded at the working
+// resolution for `enKüçük`. Throws ÇalışmaHatası 53 when there is no such file and 481 when it
+// is not a readable picture: not an image, truncated, or of absurd dimensions.
+Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük = EnKüçükÇalışmaBoyutu());

@@ -1,0 +1,57 @@
+#include "ResimKutusu.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ResimKutusu::ResimKutusu(Kenar kenar, QWidget *üst) : QFrame(üst), arkaRengi(palette().color(QPalette::Window))
+{
+    if (kenar == Kenar::Çökük) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+    }
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ResimKutusu::ResmiAta(const QImage &yeni)
+{
+    resim = yeni;
+    update();
+}
+
+void ResimKutusu::ResmiBoşalt()
+{
+    resim = QImage();
+    update();
+}
+
+void ResimKutusu::ArkaRengiAta(const QColor &renk)
+{
+    arkaRengi = renk;
+    update();
+}
+
+void ResimKutusu::paintEvent(QPaintEvent *)
+{
+    QPainter boyacı(this);
+    const QRect iç = contentsRect();
+    boyacı.fillRect(rect(), arkaRengi);
+    if (!resim.isNull()) {
+        boyacı.setClipRect(iç);
+        boyacı.drawImage(iç.topLeft(), resim);
+        boyacı.setClipping(false);
+    }
+    drawFrame(&boyacı);
+}
+
+void ResimKutusu::mousePressEvent(QMouseEvent *olay)
+{
+    basılı = olay->button() == Qt::LeftButton;
+}
+
+void ResimKutusu::mouseReleaseEvent(QMouseEvent *olay)
+{
+    const bool tık = basılı && olay->button() == Qt::LeftButton && rect().contains(olay->position().toPoint());
+    basılı = false;
+    if (tık)
+        emit clicked();
+}

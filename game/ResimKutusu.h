@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+
+// A picture box: a box that owns a persistent image and paints it unscaled from the top-left
+// of its inside, over its background colour, optionally under a sunken border.
+class ResimKutusu : public QFrame {
+    Q_OBJECT
+
+public:
+    enum class Kenar { Yok, Çökük };
+    explicit ResimKutusu(Kenar kenar, QWidget *üst = nullptr);
+
+    const QImage &Resim() const { return resim; }
+    void ResmiAta(const QImage &yeni);
+    void ResmiBoşalt();
+
+    // The size of the inside, where the picture is drawn (the box's scale size).
+    QSize İçBoyut() const { return contentsRect().size(); }
+
+    void ArkaRengiAta(const QColor &renk);
+    const QColor &ArkaRengi() const { return arkaRengi; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *olay) override;
+    void mousePressEvent(QMouseEvent *olay) override;
+    void mouseReleaseEvent(QMouseEvent *olay) override;
+
+private:
+    QImage resim;
+    QColor arkaRengi;
+    bool basılı = false;
+};

@@ -1,0 +1,5 @@
+#pragma once
+
+// A uniform draw in [0, 1) from a generator seeded once per process from the system's
+// entropy source.
+float SistemRastgelesi();

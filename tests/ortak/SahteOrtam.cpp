@@ -1,0 +1,48 @@
+#include "SahteOrtam.h"
+
+#include "AyarDeposu.h"
+#include "Kimlik.h"
+#include "OrtakDegiskenler.h"
+#include "Rastgele.h"
+
+#include <QFile>
+
+SahteOrtam::SahteOrtam() : gerçek(ortam())
+{
+    AyarUygulaması = AyarUygulamasıAdı(QString::fromUtf8(Kimlik::ÜrünAdı));
+    ProgramKlasörü = ayarKlasörü.path() + QStringLiteral("/program/");
+    FotoğrafYolu.clear();
+    SonBölme = 0;
+    AyarKlasörünüBelirle(ayarKlasörü.path());
+
+    Ortam &o = ortam();
+    o.mesajKutusu = [this](const MesajKutusuİsteği &istek) {
+        mesajlar.append(istek);
+        if (mesajAçıkken)
+            mesajAçıkken(istek);
+        if (!yanıtlar.isEmpty())
+            return yanıtlar.takeFirst();
+        return istek.düğmeler == MesajDüğmeleri::Tamam ? MesajYanıtı::Tamam : MesajYanıtı::Evet;
+    };
+    o.sesAygıtıVar = [this] { return sesAygıtı; };
+    o.sesÇal = [this](const QString &ad) { sesler.append(ad); };
+    o.adresAç = [this](const QUrl &adres) { adresler.append(adres); };
+    o.programıSonlandır = [this] {
+        ++sonlandırmalar;
+        throw ProgramSonlandı{};
+    };
+    o.sürümSorgula = [this] { return sürüm; };
+    o.rastgele = [this] { return rastgeleler.isEmpty() ? SistemRastgelesi() : rastgeleler.takeFirst(); };
+}
+
+SahteOrtam::~SahteOrtam()
+{
+    ortam() = gerçek;
+    AyarlarıKapat();
+}
+
+QString SahteOrtam::AyarMetni() const
+{
+    QFile dosya(ayarKlasörü.path() + QStringLiteral("/Orvane/Velbor-Eng.ini"));
+    return dosya.open(QIODevice::ReadOnly) ? QString::fromUtf8(dosya.readAll()) : QString();
+}
