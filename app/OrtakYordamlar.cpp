@@ -37,3 +37,11 @@ bool DosyaVarMı(const QString &yol)
 {
     return !yol.isEmpty() && QFileInfo::exists(yol);
 }
+
+void EtiketiSığdır(QLabel *etiket)
+{
+    const QRect eski = etiket->geometry();
+    const QSize yeni = etiket->sizeHint();
+    const int sol = etiket->alignment() & Qt::AlignRight ? eski.x() + eski.width() - yeni.width() : eski.x();
+    etiket->setGeometry(sol, eski.y(), yeni.width(), yeni.height());
+}

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 // Replaces the caption of every captioned control of a window (frames, labels, buttons, check
@@ -11,3 +12,7 @@ void BaşlıklarıYükle(QWidget *form);
 
 // True when a file or folder of that path exists.
 bool DosyaVarMı(const QString &yol);
+
+// A label that sizes itself to its text: it grows from its left edge, or from its right edge
+// when its text is aligned to the right.
+void EtiketiSığdır(QLabel *etiket);

@@ -1,7 +1,6 @@
 #include "Uygulama.h"
 
 #include <QFont>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,10 +45,18 @@ std::unique_ptr<QApplication> UygulamayıBaşlat(int &argc, char **argv)
     BekleyenMesajlar.clear();
 
     QApplication::setApplicationName(QStringLiteral("tilora"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/simgeler/tilora.svg")));
+    QApplication::setWindowIcon(ProgramSimgesi());
     // The windows are laid out in the classic dialog font size.
     QFont yazı = QApplication::font();
     yazı.setPointSizeF(8.25);
     QApplication::setFont(yazı);
     return uygulama;
+}
+
+QIcon ProgramSimgesi()
+{
+    QIcon simge;
+    for (const int boyut : {16, 32, 48, 64, 128, 256})
+        simge.addFile(QStringLiteral(":/simgeler/tilora-%1.png").arg(boyut), QSize(boyut, boyut));
+    return simge;
 }

@@ -8,6 +8,7 @@
 #include "OrtakDegiskenler.h"
 #include "OrtakYordamlar.h"
 #include "ResimKutusu.h"
+#include "Uygulama.h"
 #include "Yuvarlama.h"
 
 #include <QApplication>
@@ -71,11 +72,11 @@ void AnaForm::DenetimleriKur()
     Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("200"), 270, 4920, 5745, 915));
     Altlık.append(new QWidget(Çerçeve[1]));
     Yerleştir(Altlık[0], 120, 270, 5505, 495);
-    BölmeGrubu = new QButtonGroup(this);
+    auto *bölmeGrubu = new QButtonGroup(this);
     for (const auto &[kimlik, sol] : {std::pair{"210", 150}, {"220", 1905}, {"230", 3660}}) {
         auto *seçenek = Yerleşik<QRadioButton>(Altlık[0], QString::fromLatin1(kimlik), sol, 120, 1635, 285);
         seçenek->setCursor(Qt::PointingHandCursor);
-        BölmeGrubu->addButton(seçenek, int(ParçalaraBölSeçeneği.size()));
+        bölmeGrubu->addButton(seçenek);
         ParçalaraBölSeçeneği.append(seçenek);
     }
 
@@ -125,6 +126,13 @@ void AnaForm::DenetimleriKur()
         önceki = sıradaki;
     }
 
+    for (int sıra = 0; sıra < ParçalaraBölSeçeneği.size(); ++sıra)
+        connect(ParçalaraBölSeçeneği[sıra], &QRadioButton::clicked, this, [this, sıra] { ParçalaraBölSeçeneği_Click(sıra); });
+    connect(DağınıkParçalar[0], &ResimKutusu::clicked, this, [this] { DağınıkParçalar_Click(0); });
+    connect(&SüreHesapla, &QTimer::timeout, this, &AnaForm::SüreHesapla_Timer);
+    connect(FotoğrafınÖrneğiniGöster, &QCheckBox::stateChanged, this, &AnaForm::FotoğrafınÖrneğiniGöster_Click);
+    connect(OyunuKaydetOnayı, &QCheckBox::stateChanged, this, &AnaForm::OyunuKaydetOnayı_Click);
+    connect(YeniOyunDüğmesi, &QPushButton::clicked, this, &AnaForm::YeniOyunDüğmesi_Click);
     connect(YeniFotoğrafDüğmesi, &QPushButton::clicked, this, &AnaForm::YeniFotoğrafDüğmesi_Click);
     connect(HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &AnaForm::ÇıkışDüğmesi_Click);
@@ -134,8 +142,11 @@ void AnaForm::DenetimleriKur()
 
 void AnaForm::Form_Load()
 {
-    Adım(HataTarzı::Bildir, [this] { setWindowIcon(QIcon(QStringLiteral(":/simgeler/tilora.svg"))); });
-    Adım(HataTarzı::Bildir, [this] { BaşlıklarıYükle(this); });
+    Adım(HataTarzı::Bildir, [this] { setWindowIcon(ProgramSimgesi()); });
+    Adım(HataTarzı::Bildir, [this] {
+        BaşlıklarıYükle(this);
+        BilgiEtiketleriniYerleştir();
+    });
     Adım(HataTarzı::Bildir, [this] {
         for (QWidget *altlık : std::as_const(Altlık)) {
             altlık->setBackgroundRole(QPalette::Window);
@@ -144,18 +155,29 @@ void AnaForm::Form_Load()
     });
     Adım(HataTarzı::Bildir, [this] { DağınıkParçalar[0]->ArkaRengiAta(ParçaArkaRengi); });
     Adım(HataTarzı::Bildir, [this] { setWindowTitle(PencereBaşlığı()); });
-    Adım(HataTarzı::Bildir, [this] {
-        const QRect ekran = screen()->availableGeometry();
-        move(ekran.x() + (ekran.width() - frameGeometry().width()) / 2,
-             ekran.y() + (ekran.height() - frameGeometry().height()) / 2);
-    });
+    AyarlarıGeriYükle();
     show();
+}
+
+// The captions end at their designed right edge and the values start at their designed left
+// edge; a font wider than the design's pushes both to the right rather than cutting the text.
+void AnaForm::BilgiEtiketleriniYerleştir()
+{
+    const int kenar = Piksel(60);
+    for (const int satır : {0, 2}) {
+        QLabel *başlık = Etiket[satır];
+        QLabel *değer = Etiket[satır + 1];
+        EtiketiSığdır(başlık);
+        if (başlık->x() < kenar)
+            başlık->move(kenar, başlık->y());
+        değer->move(std::max(Piksel(1380), başlık->geometry().right() + 1 + kenar), değer->y());
+    }
 }
 
 void AnaForm::DeğerEtiketiniYaz(QLabel *etiket, const QString &metin)
 {
     etiket->setText(metin);
-    etiket->adjustSize();
+    EtiketiSığdır(etiket);
 }
 
 void AnaForm::YeniFotoğrafDüğmesi_Click()
@@ -205,21 +227,4 @@ bool AnaForm::Form_QueryUnload(KapanmaNedeni neden)
     }
     AyarlarıKaydet();
     return false;
-}
-
-void AnaForm::AyarlarıKaydet()
-{
-    AyarDeposu &ayarlar = Ayarlar();
-    const auto yaz = [&ayarlar](const char *anahtar, const QString &değer) {
-        Adım(HataTarzı::Sessiz, [&] { ayarlar.Yaz(QStringLiteral("Ayarlar"), QLatin1String(anahtar), değer); });
-    };
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
-        yaz("Sol Bosluk", QString::number(frameGeometry().x() * TwipBaşınaPiksel));
-        yaz("Ust Bosluk", QString::number(frameGeometry().y() * TwipBaşınaPiksel));
-    }
-    yaz("Son Bolme", QString::number(SonBölme));
-    yaz("Son Fotograf", FotoğrafYolu);
-    yaz("Ornek Goster", QString::number(FotoğrafınÖrneğiniGöster->isChecked() ? 1 : 0));
-    yaz("Oyunu Kaydet", QString::number(OyunuKaydetOnayı->isChecked() ? 1 : 0));
-    yaz("Sesleri Kapat", QString::number(SesleriKapatOnayı->isChecked() ? 1 : 0));
 }

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "AyarDeposu.h"
+#include "Fotograf.h"
+#include "OyunSaati.h"
+#include "Tahta.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
@@ -21,7 +27,8 @@ enum class KapanmaNedeni {
 };
 
 // The main window: the board, the photo sample, the options, the clock and click count, and
-// the four commands.
+// the four commands. The game's rules live in the model (Tahta, OyunSaati, Dağıtım); the
+// handlers turn clicks into positions, ask the model and draw what it says.
 class AnaForm : public QWidget {
 public:
     AnaForm();
@@ -30,25 +37,38 @@ public:
     // Builds the window's texts, restores the last state and shows the window.
     void Form_Load();
 
+    // The game (AnaFormOyun.cpp).
+    void ParçalaraBölSeçeneği_Click(int index);
+    void DağınıkParçalar_Click(int index);
+    void YeniOyunDüğmesi_Click();
+    void SüreHesapla_Timer();
+    void OrjinalFotoğrafKutusu_Change();
+    void FotoğrafınÖrneğiniGöster_Click();
+
+    // Settings and the saved game (AnaFormAyarlar.cpp).
+    void OyunuKaydetOnayı_Click();
+
+    // Commands and closing (AnaForm.cpp).
     void YeniFotoğrafDüğmesi_Click();
     void HakkındaDüğmesi_Click();
     void ÇıkışDüğmesi_Click();
-
     // Runs before the window closes; true keeps it open.
     bool Form_QueryUnload(KapanmaNedeni neden);
-
-    // Closes the window for the given reason (the close box's reason is the default).
+    // Closes the window for the given reason.
     void Kapat(KapanmaNedeni neden);
-
     // Another start of the game asked this copy to come to the front.
     void ÖneGel(const QByteArray &başlatmaBelirteci);
 
-    // The controls, in the order of their keyboard focus.
+    // A new photo for the board, taken over without reading its file again.
+    void FotoğrafıAl(const Fotoğraf &fotoğraf);
+
+    bool OyunSürüyor() const { return SüreHesapla.isActive(); }
+
+    // The controls, their arrays indexed as the handlers name them.
     QList<QGroupBox *> Çerçeve;
     QList<ResimKutusu *> DağınıkParçalar;
     QList<QWidget *> Altlık;
     QList<QRadioButton *> ParçalaraBölSeçeneği;
-    QButtonGroup *BölmeGrubu;
     ResimKutusu *ÖrnekKutusu;
     QCheckBox *FotoğrafınÖrneğiniGöster;
     QCheckBox *OyunuKaydetOnayı;
@@ -60,13 +80,39 @@ public:
     QPushButton *ÇıkışDüğmesi;
     QTimer SüreHesapla;
 
+    // The photo at its own size: the source of every piece and of the sample.
+    Fotoğraf OrjinalFotoğrafKutusu;
+    // Piece k of the photo in solved order, cut to the tile's size.
+    QList<QImage> SıralıParçalar;
+
+    // The game's state.
+    Tahta tahta;
+    OyunSaati oyunSaati;
+    qint32 HamleSayısı = 0;
+    // The saved game's entries as read at start-up (and again at a save); empty when none.
+    QList<AyarGirdisi> KayıtlıOyun;
+    bool OyunYükleniyor = false;
+
 protected:
     void closeEvent(QCloseEvent *olay) override;
 
 private:
     void DenetimleriKur();
+    void BilgiEtiketleriniYerleştir();
     void DeğerEtiketiniYaz(QLabel *etiket, const QString &metin);
+    void SesÇal(const QString &ad);
+    void DağınıkParçalarıBoşalt();
+    void ParçalarıYükle(int adet);
+    void FotoğrafıKes();
+    void FotoğrafıBütünGöster();
+    void KayıtlıOyunuSil();
+
+    void AyarlarıGeriYükle();
+    void KayıtlıOyunuGeriYükle();
+    void PencereyiYerleştir();
     void AyarlarıKaydet();
+    void OyunuKaydet();
 
     KapanmaNedeni kapanmaNedeni = KapanmaNedeni::KapatmaKutusu;
+    bool günSonuMesajıAçık = false;
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The game clock: how long the running game has been played, one tick a second.
+struct OyunSaati {
+    quint8 saniye = 0;
+    quint8 dakika = 0;
+    quint8 saat = 0;
+
+    // One second more. True when the clock has reached 24 hours: the caller tells the player
+    // and resets it.
+    bool İlerle();
+    void Sıfırla() { saniye = dakika = saat = 0; }
+};
+
+// The locale's long time format for hours, minutes and seconds, without its time zone;
+// "HH:mm:ss" where the locale gives nothing usable.
+QString UzunSaatBiçimi(const QLocale &yerel = QLocale());
+
+// The clock read as a time of day in the long time format.
+QString SaatMetni(const OyunSaati &oyunSaati, const QLocale &yerel = QLocale());
+
+// The congratulation: the time in hours, minutes and seconds (the parts that are not 0) and
+// the click count.
+QString TebrikMetni(const OyunSaati &oyunSaati, qint32 hamleSayısı);
