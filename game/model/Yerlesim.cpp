@@ -6,17 +6,15 @@
 
 QSize ParçaBoyutu(int bölmeSayısı, QSize çerçeve)
 {
-    using namespace Yerleşim;
     const double n = bölmeSayısı;
-    return QSize(EnYakın((çerçeve.width() - 2 * SolKenar - n * Aralık) / n),
-                 EnYakın((çerçeve.height() - ÜstKenar * 1.6 - n * Aralık) / n));
+    return QSize(EnYakın((çerçeve.width() - 2 * Yerleşim::SolKenar - n * Yerleşim::Aralık) / n),
+                 EnYakın((çerçeve.height() - Yerleşim::ÜstKenar * 1.6 - n * Yerleşim::Aralık) / n));
 }
 
 QPoint ParçaKonumu(int konum, int bölmeSayısı, QSize parçaBoyutu)
 {
-    using namespace Yerleşim;
-    return QPoint(SolKenar + (konum % bölmeSayısı) * (parçaBoyutu.width() + Aralık),
-                  ÜstKenar + (konum / bölmeSayısı) * (parçaBoyutu.height() + Aralık));
+    return QPoint(Yerleşim::SolKenar + (konum % bölmeSayısı) * (parçaBoyutu.width() + Yerleşim::Aralık),
+                  Yerleşim::ÜstKenar + (konum / bölmeSayısı) * (parçaBoyutu.height() + Yerleşim::Aralık));
 }
 
 namespace {

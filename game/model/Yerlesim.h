@@ -5,13 +5,13 @@
 #include <QSize>
 
 // Where the tiles of an N x N division lie inside the board's frame, in twips.
-namespace Yerleşim {
-inline constexpr int SolKenar = 210;
-inline constexpr int ÜstKenar = 300;
-inline constexpr int Aralık = 22;
-inline constexpr int ÇerçeveGenişliği = 5745;
-inline constexpr int ÇerçeveYüksekliği = 4485;
-}  // namespace Yerleşim
+struct Yerleşim {
+    static constexpr int SolKenar = 210;
+    static constexpr int ÜstKenar = 300;
+    static constexpr int Aralık = 22;
+    static constexpr int ÇerçeveGenişliği = 5745;
+    static constexpr int ÇerçeveYüksekliği = 4485;
+};
 
 // The size of one tile (twips) for a frame of the given size.
 QSize ParçaBoyutu(int bölmeSayısı, QSize çerçeve = {Yerleşim::ÇerçeveGenişliği, Yerleşim::ÇerçeveYüksekliği});

@@ -1,0 +1,21 @@
+#include "TestFotografi.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QImage RenkliResim(QSize boyut)
+{
+    QImage resim(boyut, QImage::Format_RGB32);
+    for (int y = 0; y < boyut.height(); ++y)
+        for (int x = 0; x < boyut.width(); ++x)
+            resim.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x >> 8) << 4 | (y >> 8)));
+    return resim;
+}
+
+QString FotoğrafYaz(const QString &yol, QSize boyut)
+{
+    QDir().mkpath(QFileInfo(yol).path());
+    if (!RenkliResim(boyut).save(yol))
+        qFatal("cannot write the test photo %s", qPrintable(yol));
+    return yol;
+}
