@@ -1,47 +1,208 @@
-// Placeholder until the file-backed store lands: keeps settings in memory only.
 #include "AyarDeposu.h"
 
 #include "CalismaHatasi.h"
 #include "OrtakDegiskenler.h"
+#include "Yollar.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
+#include <algorithm>
 #include <memory>
 
-AyarDeposu::AyarDeposu(QString dosyaYolu) : dosyaYolu(std::move(dosyaYolu)) {}
+namespace {
+
+enum class Alan { Anahtar, Değer };
+
+bool DenetimKarakteri(QChar c)
+{
+    return c.category() == QChar::Other_Control;
+}
+
+// A surrogate without its partner cannot be written as UTF-8.
+bool YalnızVekil(QStringView metin, qsizetype i)
+{
+    const QChar c = metin[i];
+    if (c.isHighSurrogate())
+        return i + 1 == metin.size() || !metin[i + 1].isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !metin[i - 1].isHighSurrogate();
+    return false;
+}
+
+// The escaped form of a key or a value: one line that the reader turns back into `metin`.
+QString Kaçır(QStringView metin, Alan alan)
+{
+    QString sonuç;
+    sonuç.reserve(metin.size() + 8);
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        const QChar c = metin[i];
+        const bool kenarda = i == 0 || i == metin.size() - 1;
+        if (c == u'\\')
+            sonuç += u"\\\\";
+        else if (c == u'\n')
+            sonuç += u"\\n";
+        else if (c == u'\r')
+            sonuç += u"\\r";
+        else if (c == u'\t')
+            sonuç += u"\\t";
+        else if (kenarda && c == u' ')
+            sonuç += u"\\s";
+        else if (DenetimKarakteri(c) || YalnızVekil(metin, i) || (kenarda && c.isSpace()))
+            sonuç += QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
+        else if (alan == Alan::Anahtar && (c == u'=' || (i == 0 && (c == u'[' || c == u';' || c == u'#'))))
+            sonuç.append(u'\\').append(c);
+        else
+            sonuç += c;
+    }
+    return sonuç;
+}
+
+int OnAltılıRakam(QChar c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c.unicode() - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c.unicode() - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c.unicode() - u'A' + 10;
+    return -1;
+}
+
+// Undoes Kaçır; nothing on a bad escape or a bare control character (a damaged line).
+std::optional<QString> Çöz(QStringView ham)
+{
+    QString sonuç;
+    sonuç.reserve(ham.size());
+    for (qsizetype i = 0; i < ham.size(); ++i) {
+        const QChar c = ham[i];
+        if (c != u'\\') {
+            if (DenetimKarakteri(c) && c != u'\t')
+                return std::nullopt;
+            sonuç += c;
+            continue;
+        }
+        if (++i == ham.size())
+            return std::nullopt;
+        switch (ham[i].unicode()) {
+        case u'\\': case u'=': case u'[': case u';': case u'#': sonuç += ham[i]; break;
+        case u'n': sonuç += u'\n'; break;
+        case u'r': sonuç += u'\r'; break;
+        case u't': sonuç += u'\t'; break;
+        case u's': sonuç += u' '; break;
+        case u'u': {
+            if (ham.size() - i <= 4)
+                return std::nullopt;
+            char16_t kod = 0;
+            for (int k = 1; k <= 4; ++k) {
+                const int rakam = OnAltılıRakam(ham[i + k]);
+                if (rakam < 0)
+                    return std::nullopt;
+                kod = char16_t(kod * 16 + rakam);
+            }
+            sonuç += QChar(kod);
+            i += 4;
+            break;
+        }
+        default: return std::nullopt;
+        }
+    }
+    return sonuç;
+}
+
+// Section names are written verbatim, so they must fit on their header line.
+bool BölümAdıGeçerli(const QString &ad)
+{
+    return ad.isValidUtf16() && !ad.contains(u']')
+           && std::none_of(ad.cbegin(), ad.cend(), DenetimKarakteri);
+}
+
+// `ad` is `bölüm` itself or a section nested in it.
+bool BölümünİçindeMi(const QString &ad, const QString &bölüm)
+{
+    return ad.startsWith(bölüm) && (ad.size() == bölüm.size() || ad[bölüm.size()] == u'\\');
+}
+
+// Writes the damaged bytes beside the file under a name that no earlier copy has; empty when
+// no copy could be made.
+QString KenaraKoy(const QString &yol, const QByteArray &bayt)
+{
+    const QString kök = yol + QStringLiteral(".damaged-")
+                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int sıra = 1; sıra <= 100; ++sıra) {
+        const QString ad = sıra == 1 ? kök : kök + QLatin1Char('-') + QString::number(sıra);
+        QFile kopya(ad);
+        if (kopya.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            const bool tamam = kopya.write(bayt) == bayt.size() && kopya.flush();
+            kopya.close();
+            if (tamam)
+                return ad;
+            kopya.remove();
+            return {};
+        }
+        if (!kopya.exists())
+            return {};
+    }
+    return {};
+}
+
+}  // namespace
+
+AyarDeposu::AyarDeposu(QString yol) : dosyaYolu(std::move(yol))
+{
+    QFile dosya(dosyaYolu);
+    if (!dosya.exists())
+        return;
+    const QByteArray bayt = dosya.open(QIODevice::ReadOnly) ? dosya.readAll() : QByteArray();
+    if (dosya.error() != QFileDevice::NoError) {
+        yazmaKapalı = true;
+        return;
+    }
+    if (std::optional<QList<Bölüm>> okunan = Ayrıştır(bayt)) {
+        bölümler = std::move(*okunan);
+        return;
+    }
+    bozukDosyaKopyası = KenaraKoy(dosyaYolu, bayt);
+    yazmaKapalı = bozukDosyaKopyası.isEmpty();
+}
 
 QString AyarDeposu::Oku(const QString &bölüm, const QString &anahtar, const QString &varsayılan) const
 {
-    for (const Bölüm &b : bölümler)
-        if (b.ad == bölüm)
-            for (const AyarGirdisi &g : b.girdiler)
-                if (g.first == anahtar)
-                    return g.second;
+    for (const AyarGirdisi &g : BölümüOku(bölüm))
+        if (g.first == anahtar)
+            return g.second;
     return varsayılan;
 }
 
 void AyarDeposu::Yaz(const QString &bölüm, const QString &anahtar, const QString &değer)
 {
-    for (Bölüm &b : bölümler)
-        if (b.ad == bölüm) {
-            for (AyarGirdisi &g : b.girdiler)
-                if (g.first == anahtar) {
-                    g.second = değer;
-                    return;
-                }
-            b.girdiler.append({anahtar, değer});
-            return;
-        }
-    bölümler.append({bölüm, {{anahtar, değer}}});
+    if (!BölümAdıGeçerli(bölüm))
+        throw ÇalışmaHatası(HataNo::GeçersizÇağrı);
+    QList<Bölüm> yeni = bölümler;
+    const auto bulunan = std::find_if(yeni.begin(), yeni.end(), [&](const Bölüm &x) { return x.ad == bölüm; });
+    Bölüm &b = bulunan != yeni.end() ? *bulunan : yeni.emplace_back(Bölüm{bölüm, {}});
+    const auto g = std::find_if(b.girdiler.begin(), b.girdiler.end(),
+                                [&](const AyarGirdisi &x) { return x.first == anahtar; });
+    if (g == b.girdiler.end())
+        b.girdiler.append({anahtar, değer});
+    else if (g->second == değer)
+        return;
+    else
+        g->second = değer;
+    Kaydet(yeni);
 }
 
 void AyarDeposu::BölümüSil(const QString &bölüm)
 {
-    const auto silinen = bölümler.removeIf([&](const Bölüm &b) {
-        return b.ad == bölüm || b.ad.startsWith(bölüm + QLatin1Char('\\'));
-    });
-    if (silinen == 0)
+    QList<Bölüm> yeni = bölümler;
+    if (yeni.removeIf([&](const Bölüm &b) { return BölümünİçindeMi(b.ad, bölüm); }) == 0)
         throw ÇalışmaHatası(HataNo::GeçersizÇağrı);
+    Kaydet(yeni);
 }
 
 QList<AyarGirdisi> AyarDeposu::BölümüOku(const QString &bölüm) const
@@ -54,7 +215,69 @@ QList<AyarGirdisi> AyarDeposu::BölümüOku(const QString &bölüm) const
 
 void AyarDeposu::Kaydet(const QList<Bölüm> &yeni)
 {
+    if (yazmaKapalı)
+        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+    QDir().mkpath(QFileInfo(dosyaYolu).absolutePath());
+    const QByteArray bayt = Yazıya(yeni);
+    QSaveFile dosya(dosyaYolu);
+    if (!dosya.open(QIODevice::WriteOnly) || dosya.write(bayt) != bayt.size() || !dosya.commit())
+        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
     bölümler = yeni;
+}
+
+QByteArray AyarDeposu::Yazıya(const QList<Bölüm> &bölümler)
+{
+    QString metin;
+    for (const Bölüm &b : bölümler) {
+        if (!metin.isEmpty())
+            metin += u'\n';
+        metin += u'[' + b.ad + QStringLiteral("]\n");
+        for (const AyarGirdisi &g : b.girdiler)
+            metin += Kaçır(g.first, Alan::Anahtar) + u'=' + Kaçır(g.second, Alan::Değer) + u'\n';
+    }
+    return metin.toUtf8();
+}
+
+std::optional<QList<AyarDeposu::Bölüm>> AyarDeposu::Ayrıştır(const QByteArray &bayt)
+{
+    QStringDecoder çözücü(QStringDecoder::Utf8);
+    const QString metin = çözücü.decode(bayt);
+    if (çözücü.hasError())
+        return std::nullopt;
+
+    QList<Bölüm> sonuç;
+    Bölüm *bölüm = nullptr;  // sonuç only grows at a header, which sets this anew
+    for (QStringView satır : QStringView(metin).split(u'\n')) {
+        satır = satır.trimmed();
+        if (satır.isEmpty() || satır.startsWith(u';') || satır.startsWith(u'#'))
+            continue;
+        if (satır.startsWith(u'[')) {
+            if (satır.size() < 2 || !satır.endsWith(u']'))
+                return std::nullopt;
+            const QString ad = satır.sliced(1, satır.size() - 2).toString();
+            if (!BölümAdıGeçerli(ad))
+                return std::nullopt;
+            auto b = std::find_if(sonuç.begin(), sonuç.end(), [&](const Bölüm &x) { return x.ad == ad; });
+            bölüm = b != sonuç.end() ? &*b : &sonuç.emplace_back(Bölüm{ad, {}});
+            continue;
+        }
+        qsizetype eşittir = 0;
+        while (eşittir < satır.size() && satır[eşittir] != u'=')
+            eşittir += satır[eşittir] == u'\\' ? 2 : 1;
+        if (!bölüm || eşittir >= satır.size())
+            return std::nullopt;
+        const std::optional<QString> anahtar = Çöz(satır.first(eşittir).trimmed());
+        const std::optional<QString> değer = Çöz(satır.sliced(eşittir + 1).trimmed());
+        if (!anahtar || !değer)
+            return std::nullopt;
+        auto g = std::find_if(bölüm->girdiler.begin(), bölüm->girdiler.end(),
+                              [&](const AyarGirdisi &x) { return x.first == *anahtar; });
+        if (g != bölüm->girdiler.end())
+            g->second = *değer;
+        else
+            bölüm->girdiler.append({*anahtar, *değer});
+    }
+    return sonuç;
 }
 
 namespace {
@@ -86,7 +309,8 @@ AyarDeposu &Ayarlar()
 {
     if (!Depo()) {
         QString ad = AyarUygulaması;
-        Depo() = std::make_unique<AyarDeposu>(AyarKlasörü() + QLatin1Char('/') + ad.replace(QLatin1Char('\\'), QLatin1Char('/')) + QStringLiteral(".ini"));
+        ad.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        Depo() = std::make_unique<AyarDeposu>(KlasördekiDosya(AyarKlasörü(), ad + QStringLiteral(".ini")));
     }
     return *Depo();
 }

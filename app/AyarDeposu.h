@@ -1,29 +1,42 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include <optional>
 
 using AyarGirdisi = QPair<QString, QString>;
 
 // The per-user store of text settings: an ordered INI file. Sections keep the order in which
 // they were created and keys the order in which they were first written; a "\" in a section
-// name nests it ("Oyun\Bilgiler" lies inside "Oyun"). Every change reaches the disk atomically.
+// name nests it ("Oyun\Bilgiler" lies inside "Oyun"); names match exactly, case included. Every
+// change reaches the disk atomically, rewriting the whole file from memory.
+//
+// The file is UTF-8: "[section]" lines with the name verbatim, then "key=value" lines. Keys and
+// values are escaped so that any text comes back exactly: \\ \n \r \t, \uXXXX for other control
+// characters and lone surrogates, \s for a blank at either end (other blanks there as \uXXXX),
+// and in keys \= as well as \[ \; \# at the start. Blank lines and lines starting with ";" or "#"
+// are ignored when reading.
 class AyarDeposu {
 public:
     // Opens the store kept in `dosyaYolu`; a missing file is an empty store. A file that cannot
-    // be parsed is copied aside (see BozukDosyaKopyası) and the store starts empty.
+    // be parsed is copied aside (see BozukDosyaKopyası) and the store starts empty. A file that
+    // exists but cannot be read leaves the store empty and refuses every write, so it survives.
     explicit AyarDeposu(QString dosyaYolu);
 
     // The stored text, or `varsayılan` when the section or the key does not exist.
     QString Oku(const QString &bölüm, const QString &anahtar, const QString &varsayılan = {}) const;
 
     // Creates section and key as needed and replaces an existing value; a rewritten key keeps
-    // its place. Throws ÇalışmaHatası when the file cannot be written (memory then unchanged).
+    // its place. Throws ÇalışmaHatası when the file cannot be written (memory then unchanged),
+    // and GeçersizÇağrı for a section name holding a control character or "]".
     void Yaz(const QString &bölüm, const QString &anahtar, const QString &değer);
 
     // Removes the section with its keys and its nested sections. Throws ÇalışmaHatası when the
-    // section does not exist or the file cannot be written.
+    // section does not exist (neither it nor a section nested in it) or the file cannot be
+    // written.
     void BölümüSil(const QString &bölüm);
 
     // The keys stored directly in the section, in the order they were first written; empty when
@@ -40,11 +53,17 @@ private:
         QString ad;
         QList<AyarGirdisi> girdiler;
     };
+    // Writes `yeni` to the file atomically and only then takes it as the store's content.
     void Kaydet(const QList<Bölüm> &yeni);
+    static QByteArray Yazıya(const QList<Bölüm> &bölümler);
+    // The sections held in `bayt`, or nothing when the bytes are not a sound settings file.
+    static std::optional<QList<Bölüm>> Ayrıştır(const QByteArray &bayt);
 
     QString dosyaYolu;
     QString bozukDosyaKopyası;
     QList<Bölüm> bölümler;
+    // The file on disk could not be read or set aside: it must not be replaced.
+    bool yazmaKapalı = false;
 };
 
 // The folder that holds the settings files: the user's configuration folder unless a test
