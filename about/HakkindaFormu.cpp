@@ -1,0 +1,160 @@
+#include "HakkindaFormu.h"
+
+#include "Dizgeler.h"
+#include "Donusumler.h"
+#include "HataBildir.h"
+#include "Kimlik.h"
+#include "RenkDegeri.h"
+#include "ResimKutusu.h"
+#include "Yuvarlama.h"
+
+#include <QMouseEvent>
+#include <QShortcut>
+
+namespace {
+
+// What a caption shows until the load sets it.
+constexpr auto YerTutucu = "#";
+const QColor AltlığınKendiRengi(192, 192, 255);
+
+void Yerleştir(QWidget *denetim, int sol, int üst, int genişlik, int yükseklik)
+{
+    denetim->setGeometry(PikselDikdörtgeni(sol, üst, genişlik, yükseklik));
+}
+
+// A label that sizes itself to its text; its caption waits for the load.
+QLabel *MetneUyanEtiket(QWidget *üst, int sol, int üstKenar)
+{
+    auto *etiket = new QLabel(QString::fromLatin1(YerTutucu), üst);
+    etiket->move(Piksel(sol), Piksel(üstKenar));
+    etiket->adjustSize();
+    return etiket;
+}
+
+void MetniYaz(QLabel *etiket, const QString &metin)
+{
+    etiket->setText(metin);
+    if (!etiket->wordWrap())
+        etiket->adjustSize();
+}
+
+}  // namespace
+
+HakkındaFormu::HakkındaFormu(QWidget *sahip)
+    : QDialog(sahip, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                         | Qt::WindowCloseButtonHint)
+{
+    DenetimleriKur();
+    Form_Load();
+}
+
+void HakkındaFormu::DenetimleriKur()
+{
+    setWindowTitle(QString::fromLatin1(YerTutucu));
+    setFixedSize(Piksel(5430), Piksel(3870));
+    QFont yazı(QStringLiteral("Sans Serif"));
+    yazı.setStyleHint(QFont::SansSerif);
+    yazı.setPointSizeF(8.25);
+    setFont(yazı);
+
+    Çerçeve = new QGroupBox(this);
+    Yerleştir(Çerçeve, 300, 240, 4815, 2805);
+    Altlık = new ResimKutusu(ResimKutusu::Kenar::Yok, Çerçeve);
+    Yerleştir(Altlık, 120, 180, 4575, 2505);
+    Altlık->ArkaRengiAta(AltlığınKendiRengi);
+
+    SimgeKutusu = new QLabel(Altlık);
+    Yerleştir(SimgeKutusu, 360, 360, 480, 480);
+    SimgeKutusu->setPixmap(QPixmap(QStringLiteral(":/hakkinda/icons/tilora-32.png")));
+
+    Etiket.append(MetneUyanEtiket(Altlık, 1200, 180));
+    YazıRenginiAta(Etiket[0], 0x00C00000);
+    Etiket.append(MetneUyanEtiket(Altlık, 1200, 450));
+    auto *yasalUyarı = new QLabel(QString::fromLatin1(YerTutucu), Altlık);
+    Yerleştir(yasalUyarı, 1200, 750, 2925, 405);
+    yasalUyarı->setWordWrap(true);
+    yasalUyarı->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Etiket.append(yasalUyarı);
+    Etiket.append(MetneUyanEtiket(Altlık, 1200, 1200));
+    MetniYaz(Etiket[3], QString::fromUtf8(Kimlik::Yapımcı));
+    YazıRenginiAta(Etiket[3], 0x00800000);
+
+    OrvaneEtiketi = Bağlantı("OrvaneEtiketi", 1170, 1410);
+    MesajGönderEtiketi = Bağlantı("MesajGonderEtiketi", 1170, 1800);
+    EPostaGönderEtiketi = Bağlantı("EPostaGonderEtiketi", 1170, 2100);
+
+    TamamDüğmesi = new QPushButton(QStringLiteral("2000"), this);
+    Yerleştir(TamamDüğmesi, 3870, 3240, 1245, 345);
+    TamamDüğmesi->setFocus();
+
+    // Pointer movement over a control is that control's own: only the free surface of the panel
+    // and of the dialog takes the links back to plain.
+    for (QWidget *denetim : findChildren<QWidget *>())
+        denetim->setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+    Altlık->setMouseTracking(true);
+    Altlık->installEventFilter(this);
+
+    connect(TamamDüğmesi, &QPushButton::clicked, this, &HakkındaFormu::TamamDüğmesi_Click);
+    // OK is the dialog's cancel button: Esc presses it.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, TamamDüğmesi, &QPushButton::click);
+}
+
+WebEtiketi *HakkındaFormu::Bağlantı(const char *torbaAdı, int sol, int üst)
+{
+    auto *bağlantı = new WebEtiketi(Altlık);
+    bağlantı->move(Piksel(sol), Piksel(üst));
+    Adım(HataTarzı::Sessiz, [&] {
+        bağlantı->ÖzellikleriOku(ÖzellikTorbası::Yükle(QStringLiteral(":/hakkinda/about/%1.json").arg(QLatin1String(torbaAdı))));
+    });
+    connect(bağlantı, &WebEtiketi::MouseMove, this, [this, bağlantı] { Bağlantı_MouseMove(bağlantı); });
+    return bağlantı;
+}
+
+void HakkındaFormu::Form_Load()
+{
+    const HataTarzı tarz = HataTarzı::Sessiz;
+    Adım(tarz, [this] { Altlık->ArkaRengiAta(palette().color(QPalette::Window)); });
+    Adım(tarz, [this] { setWindowTitle(Dizge(2400)); });
+    Adım(tarz, [this] { MetniYaz(Etiket[0], QString::fromUtf8(Kimlik::UygulamaBaşlığı)); });
+    Adım(tarz, [this] { MetniYaz(Etiket[1], Dizge(2450) + SürümMetni()); });
+    Adım(tarz, [this] { MetniYaz(Etiket[2], QString::fromUtf8(Kimlik::YasalUyarı)); });
+    for (WebEtiketi *bağlantı : {MesajGönderEtiketi, EPostaGönderEtiketi})
+        Adım(tarz, [bağlantı] { bağlantı->CaptionAta(Dizge(Tamsayıya(bağlantı->Caption()))); });
+    Adım(tarz, [this] { TamamDüğmesi->setText(Dizge(Tamsayıya(TamamDüğmesi->text()))); });
+}
+
+void HakkındaFormu::Bağlantı_MouseMove(WebEtiketi *bağlantı)
+{
+    if (bağlantı->RenkDeğiştir())
+        bağlantı->ForeColorAta(bağlantı->PasifRenk());
+    else
+        bağlantı->FontUnderlineAta(true);
+}
+
+void HakkındaFormu::Form_MouseMove()
+{
+    for (WebEtiketi *bağlantı : {OrvaneEtiketi, MesajGönderEtiketi, EPostaGönderEtiketi}) {
+        bağlantı->FontUnderlineAta(false);
+        bağlantı->ForeColorAta(bağlantı->AktifRenk());
+    }
+}
+
+void HakkındaFormu::TamamDüğmesi_Click()
+{
+    accept();
+}
+
+void HakkındaFormu::mouseMoveEvent(QMouseEvent *)
+{
+    Form_MouseMove();
+}
+
+bool HakkındaFormu::eventFilter(QObject *nesne, QEvent *olay)
+{
+    if (nesne == Altlık && olay->type() == QEvent::MouseMove) {
+        Form_MouseMove();
+        return true;
+    }
+    return QDialog::eventFilter(nesne, olay);
+}
