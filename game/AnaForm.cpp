@@ -2,6 +2,7 @@
 
 #include "AyarDeposu.h"
 #include "Dizgeler.h"
+#include "HakkindaFormu.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
 #include "MesajKutusu.h"
@@ -186,6 +187,7 @@ void AnaForm::YeniFotoğrafDüğmesi_Click()
 
 void AnaForm::HakkındaDüğmesi_Click()
 {
+    HakkındaFormu(this).exec();
 }
 
 void AnaForm::ÇıkışDüğmesi_Click()
@@ -195,6 +197,11 @@ void AnaForm::ÇıkışDüğmesi_Click()
 
 void AnaForm::Kapat(KapanmaNedeni neden)
 {
+    // A dialog left open would keep the program alive behind a closed window.
+    while (QWidget *açıkDiyalog = QApplication::activeModalWidget()) {
+        if (!açıkDiyalog->close())
+            break;
+    }
     kapanmaNedeni = neden;
     close();
 }
