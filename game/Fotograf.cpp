@@ -26,9 +26,16 @@ constexpr int ÇerçeveYüksekliği = 4485;
     throw ÇalışmaHatası(HataNo::GeçersizResim);
 }
 
+// libjpeg keeps every coefficient of a progressive picture in memory, up to 6 bytes a pixel: a
+// few hundred bytes that claim 22000 x 22000 pixels would take 3 GB. It takes its limit from
+// JPEGMEM whenever a decoder is made and refuses a picture beyond it. Set before any thread runs.
+[[maybe_unused]] const bool JpegBelleğiSınırlı =
+    qEnvironmentVariableIsSet("JPEGMEM") || qputenv("JPEGMEM", QByteArrayLiteral("512M"));
+
 // A JPEG whose scan data has no end marker was cut short: libjpeg would fill the missing part
-// with grey. The scan data escapes every 0xFF, so an end marker after the first scan can only
-// be the real one.
+// with grey. The scan data escapes every 0xFF, so the picture is whole when an end marker
+// follows its last scan. Searching from the end also sees through a thumbnail in the header,
+// whose own end marker comes before the picture's scans, and reads only the file's tail.
 bool JpegEksikMi(QFile &dosya)
 {
     const qint64 boyut = dosya.size();
@@ -36,8 +43,8 @@ bool JpegEksikMi(QFile &dosya)
     if (!bayt)
         return false;
     const QByteArrayView içerik(reinterpret_cast<const char *>(bayt), boyut);
-    const qsizetype tarama = içerik.indexOf("\xFF\xDA");
-    const bool eksik = tarama < 0 || içerik.indexOf("\xFF\xD9", tarama) < 0;
+    const qsizetype son = içerik.lastIndexOf("\xFF\xD9");
+    const bool eksik = son < 0 || içerik.indexOf("\xFF\xDA", son) >= 0;
     dosya.unmap(const_cast<uchar *>(bayt));
     return eksik;
 }
