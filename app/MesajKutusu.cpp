@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -19,17 +20,22 @@ public:
     }
 
 protected:
-    // Runs after the box has taken its final size and before it is mapped on the screen.
+    // Runs after the box has taken its final size and before it is mapped on the screen. Its
+    // frame is not known yet, so it is taken to be the owner's: the box's inside goes where the
+    // centred frame puts it.
     void showEvent(QShowEvent *olay) override
     {
         QMessageBox::showEvent(olay);
         if (!ortalanacağıPencere)
             return;
         QSize dışBoyut = size();
-        if (const QWidget *sahip = parentWidget())
+        QPoint çerçeveKalınlığı;
+        if (const QWidget *sahip = parentWidget()) {
             dışBoyut += sahip->frameGeometry().size() - sahip->size();
+            çerçeveKalınlığı = sahip->geometry().topLeft() - sahip->frameGeometry().topLeft();
+        }
         if (const auto konum = OrtalanmışKonum(*ortalanacağıPencere, dışBoyut))
-            move(*konum);
+            windowHandle()->setPosition(*konum + çerçeveKalınlığı);
     }
 
 private:

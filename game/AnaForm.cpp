@@ -2,6 +2,7 @@
 
 #include "AyarDeposu.h"
 #include "Dizgeler.h"
+#include "FotografSecFormu.h"
 #include "HakkindaFormu.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
@@ -183,6 +184,10 @@ void AnaForm::DeğerEtiketiniYaz(QLabel *etiket, const QString &metin)
 
 void AnaForm::YeniFotoğrafDüğmesi_Click()
 {
+    FotoğrafSeçFormu(this, [this](const Fotoğraf &fotoğraf) {
+        FotoğrafıAl(fotoğraf);
+        ParçalaraBölSeçeneği_Click(SonBölme);
+    }).exec();
 }
 
 void AnaForm::HakkındaDüğmesi_Click()
