@@ -44,85 +44,81 @@ class TestSingleCopy : public QObject {
     Q_OBJECT
 
 private slots:
-    void secondCopyAsksTheFirst();
-    void crashedCopyDoesNotBlock();
-    void secondStartEndsAndWritesNothing();
-    void noDisplayEndsWithOneLine();
+    void secondCopyAsksTheFirst()
+    {
+        QTemporaryDir klasör;
+        TekKopya ilk(Başlık, klasör.path());
+        QVERIFY(ilk.İlkKopyaMı());
+        QSignalSpy istekler(&ilk, &TekKopya::frontRequested);
+
+        qputenv("XDG_ACTIVATION_TOKEN", "token-42");
+        QFuture<std::pair<bool, bool>> ikinci = QtConcurrent::run([&] {
+            TekKopya kopya(Başlık, klasör.path());
+            return std::pair(kopya.İlkKopyaMı(), kopya.ÇalışanKopyayıÖneGetir());
+        });
+        QTRY_VERIFY(ikinci.isFinished());
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        QCOMPARE(ikinci.result(), std::pair(false, true));
+        QCOMPARE(istekler.size(), 1);
+        QCOMPARE(istekler[0][0].toByteArray(), QByteArray("token-42"));
+
+        // Another title is another program.
+        TekKopya başka(QStringLiteral("Orvane - Tilora 2.00"), klasör.path());
+        QVERIFY(başka.İlkKopyaMı());
+    }
+
+    void crashedCopyDoesNotBlock()
+    {
+        Program program;
+        QProcess çöken;
+        program.Başlat(çöken);
+        QVERIFY(çöken.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.lock")}).isEmpty(), 20000);
+        ::kill(pid_t(çöken.processId()), SIGKILL);
+        QVERIFY(çöken.waitForFinished());
+        // Its lock file is still there, but its process is gone.
+        QVERIFY(!QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.lock")}).isEmpty());
+        TekKopya sonraki(Başlık, program.çalışma.path());
+        QVERIFY(sonraki.İlkKopyaMı());
+    }
+
+    void secondStartEndsAndWritesNothing()
+    {
+        Program program;
+        QProcess ilk;
+        program.Başlat(ilk);
+        QVERIFY(ilk.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.socket")}, QDir::System).isEmpty(), 20000);
+
+        QProcess ikinci;
+        program.Başlat(ikinci);
+        QVERIFY(ikinci.waitForFinished(20000));
+        QCOMPARE(ikinci.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(ikinci.exitCode(), 0);
+        QVERIFY(!QFile::exists(program.AyarDosyası()));
+
+        // Told to end, the first copy closes as for the task manager: no question, the state saved.
+        ::kill(pid_t(ilk.processId()), SIGTERM);
+        QVERIFY(ilk.waitForFinished(20000));
+        QCOMPARE(ilk.exitCode(), 0);
+        QFile ayarlar(program.AyarDosyası());
+        QVERIFY(ayarlar.open(QIODevice::ReadOnly));
+        QVERIFY(ayarlar.readAll().contains("Son Bolme=0"));
+    }
+
+    void noDisplayEndsWithOneLine()
+    {
+        Program program;
+        QProcess süreç;
+        program.Başlat(süreç, false);
+        QVERIFY(süreç.waitForFinished(20000));
+        QCOMPARE(süreç.exitCode(), 1);
+        const QByteArray hata = süreç.readAllStandardError();
+        QCOMPARE(hata.count('\n'), 1);
+        QVERIFY(hata.startsWith("tilora: "));
+    }
+
 };
-
-void TestSingleCopy::secondCopyAsksTheFirst()
-{
-    QTemporaryDir klasör;
-    TekKopya ilk(Başlık, klasör.path());
-    QVERIFY(ilk.İlkKopyaMı());
-    QSignalSpy istekler(&ilk, &TekKopya::frontRequested);
-
-    qputenv("XDG_ACTIVATION_TOKEN", "token-42");
-    QFuture<std::pair<bool, bool>> ikinci = QtConcurrent::run([&] {
-        TekKopya kopya(Başlık, klasör.path());
-        return std::pair(kopya.İlkKopyaMı(), kopya.ÇalışanKopyayıÖneGetir());
-    });
-    QTRY_VERIFY(ikinci.isFinished());
-    qunsetenv("XDG_ACTIVATION_TOKEN");
-    QCOMPARE(ikinci.result(), std::pair(false, true));
-    QCOMPARE(istekler.size(), 1);
-    QCOMPARE(istekler[0][0].toByteArray(), QByteArray("token-42"));
-
-    // Another title is another program.
-    TekKopya başka(QStringLiteral("Orvane - Tilora 2.00"), klasör.path());
-    QVERIFY(başka.İlkKopyaMı());
-}
-
-void TestSingleCopy::crashedCopyDoesNotBlock()
-{
-    Program program;
-    QProcess çöken;
-    program.Başlat(çöken);
-    QVERIFY(çöken.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(!QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.lock")}).isEmpty(), 20000);
-    ::kill(pid_t(çöken.processId()), SIGKILL);
-    QVERIFY(çöken.waitForFinished());
-    // Its lock file is still there, but its process is gone.
-    QVERIFY(!QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.lock")}).isEmpty());
-    TekKopya sonraki(Başlık, program.çalışma.path());
-    QVERIFY(sonraki.İlkKopyaMı());
-}
-
-void TestSingleCopy::secondStartEndsAndWritesNothing()
-{
-    Program program;
-    QProcess ilk;
-    program.Başlat(ilk);
-    QVERIFY(ilk.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(!QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.socket")}, QDir::System).isEmpty(), 20000);
-
-    QProcess ikinci;
-    program.Başlat(ikinci);
-    QVERIFY(ikinci.waitForFinished(20000));
-    QCOMPARE(ikinci.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(ikinci.exitCode(), 0);
-    QVERIFY(!QFile::exists(program.AyarDosyası()));
-
-    // Told to end, the first copy closes as for the task manager: no question, the state saved.
-    ::kill(pid_t(ilk.processId()), SIGTERM);
-    QVERIFY(ilk.waitForFinished(20000));
-    QCOMPARE(ilk.exitCode(), 0);
-    QFile ayarlar(program.AyarDosyası());
-    QVERIFY(ayarlar.open(QIODevice::ReadOnly));
-    QVERIFY(ayarlar.readAll().contains("Son Bolme=0"));
-}
-
-void TestSingleCopy::noDisplayEndsWithOneLine()
-{
-    Program program;
-    QProcess süreç;
-    program.Başlat(süreç, false);
-    QVERIFY(süreç.waitForFinished(20000));
-    QCOMPARE(süreç.exitCode(), 1);
-    const QByteArray hata = süreç.readAllStandardError();
-    QCOMPARE(hata.count('\n'), 1);
-    QVERIFY(hata.startsWith("tilora: "));
-}
 
 QTEST_MAIN(TestSingleCopy)
 #include "tst_tekkopya.moc"

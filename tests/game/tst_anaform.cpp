@@ -23,12 +23,9 @@ std::unique_ptr<AnaForm> AçılmışForm(bool fotoğrafVar = true)
     return form;
 }
 
-QStringList AnahtarSırası(const QString &bölüm)
+QString Ayar(const char *anahtar)
 {
-    QStringList anahtarlar;
-    for (const AyarGirdisi &girdi : Ayarlar().BölümüOku(bölüm))
-        anahtarlar.append(girdi.first);
-    return anahtarlar;
+    return Ayarlar().Oku(QStringLiteral("Ayarlar"), QLatin1String(anahtar));
 }
 
 // A running 3 x 3 game one slide from solved: piece 7 waits at position 8, the gap is at 7.
@@ -47,274 +44,227 @@ void BirHamleKala(AnaForm &form)
 class TestMainWindow : public QObject {
     Q_OBJECT
 
+    std::optional<SahteOrtam> ortam;
+
 private slots:
-    void init() { ortam = std::make_unique<SahteOrtam>(); }
+    void init() { ortam.emplace(); }
     void cleanup() { ortam.reset(); }
 
-    void divisionRebuildsTheBoard();
-    void newGameWithoutPhotoAsksForOne();
-    void newGameDealsWithTheGapBottomRight();
-    void clickWithoutGameStartsOne();
-    void slidesAndSounds_data();
-    void slidesAndSounds();
-    void completionCongratulatesAndResets();
-    void completionDeletesOnlyAGameReadAtStart();
-    void dayLongGameShowsOneNotice();
-    void escapeClosesAndSaves();
-    void closeBoxAsksFirst();
-    void closeWhileMinimisedKeepsThePosition();
-    void secondStartRestoresTheWindow();
+    void divisionRebuildsTheBoard()
+    {
+        auto form = AçılmışForm();
+        form->ParçalaraBölSeçeneği_Click(1);
+        QCOMPARE(form->DağınıkParçalar.size(), 16);
+        QCOMPARE(form->DağınıkParçalar[5]->geometry(), PikselDikdörtgeni(1541, 1301, 1309, 979));
+        // No game: the photo is whole, the bottom-right piece included, and nothing runs.
+        for (int konum = 0; konum < 16; ++konum)
+            QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[konum]);
+        QVERIFY(!form->DağınıkParçalar[15]->Resim().isNull());
+        QVERIFY(!form->OyunSürüyor());
 
-private:
-    std::unique_ptr<SahteOrtam> ortam;
-};
+        form->ParçalaraBölSeçeneği_Click(2);
+        form->ParçalaraBölSeçeneği_Click(0);
+        QCOMPARE(form->SıralıParçalar.size(), 9);
+        QCOMPARE(form->Çerçeve[0]->findChildren<ResimKutusu *>().size(), 9);
 
-void TestMainWindow::divisionRebuildsTheBoard()
-{
-    auto form = AçılmışForm();
-    form->ParçalaraBölSeçeneği_Click(1);
-    QCOMPARE(form->DağınıkParçalar.size(), 16);
-    QCOMPARE(form->DağınıkParçalar[5]->geometry(), PikselDikdörtgeni(1541, 1301, 1309, 979));
-    QCOMPARE(form->DağınıkParçalar[15]->geometry(), PikselDikdörtgeni(4203, 3303, 1309, 979));
-    // No game: the photo is whole, the bottom-right piece included, and nothing runs.
-    for (int konum = 0; konum < 16; ++konum)
-        QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[konum]);
-    QVERIFY(!form->DağınıkParçalar[15]->Resim().isNull());
-    QVERIFY(!form->OyunSürüyor());
-
-    form->ParçalaraBölSeçeneği_Click(2);
-    form->ParçalaraBölSeçeneği_Click(0);
-    QCOMPARE(form->DağınıkParçalar.size(), 9);
-    QCOMPARE(form->SıralıParçalar.size(), 9);
-    QCOMPARE(form->Çerçeve[0]->findChildren<ResimKutusu *>().size(), 9);
-
-    // A game running: a new division deals a new game at once.
-    form->YeniOyunDüğmesi_Click();
-    form->DağınıkParçalar_Click(7);
-    form->ParçalaraBölSeçeneği_Click(1);
-    QVERIFY(form->OyunSürüyor());
-    QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
-    QCOMPARE(form->tahta.BoşParçaNo(), 15);
-    QVERIFY(form->DağınıkParçalar[15]->Resim().isNull());
-}
-
-void TestMainWindow::newGameWithoutPhotoAsksForOne()
-{
-    auto form = AçılmışForm(false);
-    form->Etiket[1]->setText(QStringLiteral("0:07:00"));
-    form->YeniOyunDüğmesi_Click();
-    QCOMPARE(ortam->mesajlar.size(), 1);
-    QCOMPARE(ortam->mesajlar[0].metin, QStringLiteral("Firstly, please select a photo!"));
-    QCOMPARE(ortam->mesajlar[0].simge, MesajSimgesi::Bilgi);
-    QCOMPARE(ortam->mesajlar[0].başlık, QStringLiteral("Tilora"));
-    QCOMPARE(form->focusWidget(), form->YeniFotoğrafDüğmesi);
-    QCOMPARE(form->Etiket[1]->text(), QStringLiteral("0:07:00"));
-    QVERIFY(!form->OyunSürüyor());
-}
-
-void TestMainWindow::newGameDealsWithTheGapBottomRight()
-{
-    auto form = AçılmışForm();
-    form->YeniOyunDüğmesi_Click();
-    QVERIFY(form->OyunSürüyor());
-    QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
-    QList<int> parçalar;
-    for (int konum = 0; konum < 8; ++konum) {
-        parçalar.append(form->tahta.Etiket(konum));
-        QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[form->tahta.Etiket(konum)]);
+        // A click without a game deals one and slides nothing; a division during a game deals anew.
+        form->DağınıkParçalar_Click(7);
+        QVERIFY(form->OyunSürüyor());
+        QCOMPARE(form->tahta.BoşParçaNo(), 8);
+        form->DağınıkParçalar_Click(7);
+        form->ParçalaraBölSeçeneği_Click(1);
+        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
+        QCOMPARE(form->tahta.BoşParçaNo(), 15);
+        QVERIFY(form->DağınıkParçalar[15]->Resim().isNull());
     }
-    std::sort(parçalar.begin(), parçalar.end());
-    QCOMPARE(parçalar, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
-    QCOMPARE(form->tahta.BoşParçaNo(), 8);
-    QCOMPARE(form->tahta.Etiket(8), 8);
-    QVERIFY(form->DağınıkParçalar[8]->Resim().isNull());
-}
 
-void TestMainWindow::clickWithoutGameStartsOne()
-{
-    auto form = AçılmışForm();
-    form->DağınıkParçalar_Click(7);
-    QVERIFY(form->OyunSürüyor());
-    QCOMPARE(form->tahta.BoşParçaNo(), 8);
-    QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
-    QVERIFY(ortam->sesler.isEmpty());
-}
+    void newGameWithoutPhotoAsksForOne()
+    {
+        auto form = AçılmışForm(false);
+        form->Etiket[1]->setText(QStringLiteral("0:07:00"));
+        form->YeniOyunDüğmesi_Click();
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QCOMPARE(ortam->mesajlar[0].metin, QStringLiteral("Firstly, please select a photo!"));
+        QCOMPARE(ortam->mesajlar[0].simge, MesajSimgesi::Bilgi);
+        QCOMPARE(form->focusWidget(), form->YeniFotoğrafDüğmesi);
+        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("0:07:00"));
+        QVERIFY(!form->OyunSürüyor());
+    }
 
-void TestMainWindow::slidesAndSounds_data()
-{
-    QTest::addColumn<bool>("aygıt");
-    QTest::addColumn<Qt::CheckState>("sesKapalı");
-    QTest::addColumn<bool>("duyulur");
-    QTest::newRow("sound on") << true << Qt::Unchecked << true;
-    QTest::newRow("no output device") << false << Qt::Unchecked << false;
-    QTest::newRow("sound off ticked") << true << Qt::Checked << false;
-    QTest::newRow("sound off grey") << true << Qt::PartiallyChecked << false;
-}
+    void newGameDealsWithTheGapBottomRight()
+    {
+        auto form = AçılmışForm();
+        form->YeniOyunDüğmesi_Click();
+        QVERIFY(form->OyunSürüyor());
+        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
+        QList<int> parçalar;
+        for (int konum = 0; konum < 8; ++konum) {
+            parçalar.append(form->tahta.Etiket(konum));
+            QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[parçalar.last()]);
+        }
+        std::sort(parçalar.begin(), parçalar.end());
+        QCOMPARE(parçalar, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(form->tahta.Etiket(8), 8);
+        QVERIFY(form->DağınıkParçalar[8]->Resim().isNull());
+    }
 
-void TestMainWindow::slidesAndSounds()
-{
-    QFETCH(bool, aygıt);
-    QFETCH(Qt::CheckState, sesKapalı);
-    QFETCH(bool, duyulur);
-    auto form = AçılmışForm();
-    ortam->sesAygıtı = aygıt;
-    form->SesleriKapatOnayı->setCheckState(sesKapalı);
-    form->YeniOyunDüğmesi_Click();
-    const QImage kayan = form->DağınıkParçalar[7]->Resim();
-    const int parça = form->tahta.Etiket(7);
+    void slidesAndSounds_data()
+    {
+        QTest::addColumn<bool>("aygıt");
+        QTest::addColumn<Qt::CheckState>("sesKapalı");
+        QTest::addColumn<bool>("duyulur");
+        QTest::newRow("sound on") << true << Qt::Unchecked << true;
+        QTest::newRow("no output device") << false << Qt::Unchecked << false;
+        QTest::newRow("sound off ticked") << true << Qt::Checked << false;
+        QTest::newRow("sound off grey") << true << Qt::PartiallyChecked << false;
+    }
 
-    form->DağınıkParçalar_Click(7);
-    QCOMPARE(form->DağınıkParçalar[8]->Resim(), kayan);
-    QVERIFY(form->DağınıkParçalar[7]->Resim().isNull());
-    QCOMPARE(form->DağınıkParçalar[7]->ArkaRengi(), QColor(255, 255, 192));
-    QCOMPARE(form->tahta.Etiket(8), parça);
-    QCOMPARE(form->tahta.BoşParçaNo(), 7);
-    QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
+    void slidesAndSounds()
+    {
+        QFETCH(bool, aygıt);
+        QFETCH(Qt::CheckState, sesKapalı);
+        QFETCH(bool, duyulur);
+        auto form = AçılmışForm();
+        ortam->sesAygıtı = aygıt;
+        form->SesleriKapatOnayı->setCheckState(sesKapalı);
+        form->YeniOyunDüğmesi_Click();
+        const QImage kayan = form->DağınıkParçalar[7]->Resim();
 
-    for (const int uzak : {0, 7, 3})  // two away, the gap itself, a diagonal
-        form->DağınıkParçalar_Click(uzak);
-    QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
-    QCOMPARE(form->tahta.BoşParçaNo(), 7);
-    const QStringList beklenen{"TAMAM", "DUR", "DUR", "DUR"};
-    QCOMPARE(ortam->sesler, duyulur ? beklenen : QStringList());
-}
+        form->DağınıkParçalar_Click(7);
+        QCOMPARE(form->DağınıkParçalar[8]->Resim(), kayan);
+        QVERIFY(form->DağınıkParçalar[7]->Resim().isNull());
+        QCOMPARE(form->DağınıkParçalar[7]->ArkaRengi(), QColor(255, 255, 192));
+        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
 
-void TestMainWindow::completionCongratulatesAndResets()
-{
-    auto form = AçılmışForm();
-    BirHamleKala(*form);
-    form->oyunSaati = OyunSaati{5, 1, 0};
-    form->HamleSayısı = 41;
-    bool köşeGösterildi = false;
-    ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) {
-        köşeGösterildi = form->DağınıkParçalar[8]->Resim() == form->SıralıParçalar[8];
-    };
-    form->DağınıkParçalar_Click(8);
+        for (const int uzak : {0, 7, 3})  // two away, the gap itself, a diagonal
+            form->DağınıkParçalar_Click(uzak);
+        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
+        QCOMPARE(form->tahta.BoşParçaNo(), 7);
+        const QStringList duyulan{"TAMAM", "DUR", "DUR", "DUR"};
+        QCOMPARE(ortam->sesler, duyulur ? duyulan : QStringList());
+    }
 
-    QVERIFY(köşeGösterildi);
-    QCOMPARE(ortam->sesler, (QStringList{"TAMAM", "TEBRIK"}));
-    QCOMPARE(ortam->mesajlar.size(), 1);
-    QCOMPARE(ortam->mesajlar[0].metin.split('\n'),
-             (QStringList{"Congratulations! You have completed the photo!", "", "Completing Time : 1 minute, 5 second", "",
-                          "Click Counts : 42"}));
-    QCOMPARE(ortam->mesajlar[0].başlık, QStringLiteral("Tilora"));
-    QVERIFY(ortam->mesajlar[0].ortalanacağıPencere.has_value());
-    QVERIFY(!form->OyunSürüyor());
-    QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
+    void completionCongratulatesAndResets()
+    {
+        auto form = AçılmışForm();
+        BirHamleKala(*form);
+        form->oyunSaati = OyunSaati{5, 1, 0};
+        form->HamleSayısı = 41;
+        bool köşeGösterildi = false;
+        ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) {
+            köşeGösterildi = form->DağınıkParçalar[8]->Resim() == form->SıralıParçalar[8];
+        };
+        form->DağınıkParçalar_Click(8);
 
-    // The next click deals a new game and slides nothing.
-    form->DağınıkParçalar_Click(7);
-    QVERIFY(form->OyunSürüyor());
-    QCOMPARE(form->tahta.BoşParçaNo(), 8);
-}
+        QVERIFY(köşeGösterildi);
+        QCOMPARE(ortam->sesler, (QStringList{"TAMAM", "TEBRIK"}));
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QCOMPARE(ortam->mesajlar[0].metin.split('\n'),
+                 (QStringList{"Congratulations! You have completed the photo!", "", "Completing Time : 1 minute, 5 second",
+                              "", "Click Counts : 42"}));
+        QCOMPARE(ortam->mesajlar[0].başlık, QStringLiteral("Tilora"));
+        QVERIFY(ortam->mesajlar[0].ortalanacağıPencere.has_value());
+        QVERIFY(!form->OyunSürüyor());
+        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
+    }
 
-void TestMainWindow::completionDeletesOnlyAGameReadAtStart()
-{
-    Ayarlar().Yaz(QStringLiteral("Oyun"), QStringLiteral("Foto-0"), QStringLiteral("x"));
-    Ayarlar().Yaz(QStringLiteral("Oyun\\Bilgiler"), QStringLiteral("Saniye Bilgisi"), QStringLiteral("1"));
-    auto form = AçılmışForm();
-    // The stored game makes no sense, so none was read at start: completing keeps it.
-    ortam->mesajlar.clear();
-    BirHamleKala(*form);
-    form->DağınıkParçalar_Click(8);
-    QCOMPARE(Ayarlar().BölümüOku(QStringLiteral("Oyun")).size(), 1);
+    void completionDeletesOnlyAGameReadAtStart()
+    {
+        auto form = AçılmışForm();
+        Ayarlar().Yaz(QStringLiteral("Oyun"), QStringLiteral("Foto-0"), QStringLiteral("x"));
+        Ayarlar().Yaz(QStringLiteral("Oyun\\Bilgiler"), QStringLiteral("Saniye Bilgisi"), QStringLiteral("1"));
+        BirHamleKala(*form);
+        form->DağınıkParçalar_Click(8);
+        QCOMPARE(Ayarlar().BölümüOku(QStringLiteral("Oyun")).size(), 1);
 
-    form->KayıtlıOyun = Ayarlar().BölümüOku(QStringLiteral("Oyun"));
-    BirHamleKala(*form);
-    form->DağınıkParçalar_Click(8);
-    QVERIFY(Ayarlar().BölümüOku(QStringLiteral("Oyun")).isEmpty());
-    QVERIFY(Ayarlar().BölümüOku(QStringLiteral("Oyun\\Bilgiler")).isEmpty());
-}
+        form->KayıtlıOyun = Ayarlar().BölümüOku(QStringLiteral("Oyun"));
+        BirHamleKala(*form);
+        form->DağınıkParçalar_Click(8);
+        QVERIFY(Ayarlar().BölümüOku(QStringLiteral("Oyun")).isEmpty());
+        QVERIFY(Ayarlar().BölümüOku(QStringLiteral("Oyun\\Bilgiler")).isEmpty());
+    }
 
-void TestMainWindow::dayLongGameShowsOneNotice()
-{
-    auto form = AçılmışForm();
-    form->YeniOyunDüğmesi_Click();
-    form->HamleSayısı = 12;
-    form->oyunSaati = OyunSaati{59, 59, 23};
-    ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) {
+    void dayLongGameShowsOneNotice()
+    {
+        auto form = AçılmışForm();
+        form->YeniOyunDüğmesi_Click();
+        form->HamleSayısı = 12;
+        form->oyunSaati = OyunSaati{59, 59, 23};
+        ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) { form->SüreHesapla_Timer(); };
         form->SüreHesapla_Timer();
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QCOMPARE(ortam->mesajlar[0].metin, QStringLiteral("Resetting the counter, for games not completed within 24 hours!"));
+        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(form->HamleSayısı, 12);
+        QVERIFY(form->OyunSürüyor());
         form->SüreHesapla_Timer();
-    };
-    form->SüreHesapla_Timer();
-    QCOMPARE(ortam->mesajlar.size(), 1);
-    QCOMPARE(ortam->mesajlar[0].metin, QStringLiteral("Resetting the counter, for games not completed within 24 hours!"));
-    QCOMPARE(ortam->mesajlar[0].simge, MesajSimgesi::Bilgi);
-    QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(form->HamleSayısı, 12);
-    QVERIFY(form->OyunSürüyor());
-    form->SüreHesapla_Timer();
-    QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:01"));
-}
+        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:01"));
+    }
 
-void TestMainWindow::escapeClosesAndSaves()
-{
-    auto form = AçılmışForm();
-    form->ParçalaraBölSeçeneği_Click(2);
-    form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    QTest::keyClick(form.get(), Qt::Key_Escape);
-    QVERIFY(!form->isVisible());
-    QVERIFY(ortam->mesajlar.isEmpty());
-    QCOMPARE(AnahtarSırası(QStringLiteral("Ayarlar")), (QStringList{"Sol Bosluk", "Ust Bosluk", "Son Bolme", "Son Fotograf",
-                                                                      "Ornek Goster", "Oyunu Kaydet", "Sesleri Kapat"}));
-    const auto değer = [](const char *anahtar) { return Ayarlar().Oku(QStringLiteral("Ayarlar"), QLatin1String(anahtar)); };
-    QCOMPARE(değer("Son Bolme"), QStringLiteral("2"));
-    QCOMPARE(değer("Son Fotograf"), ProgramKlasörü + QStringLiteral("Sample-2.jpg"));
-    QCOMPARE(değer("Ornek Goster"), QStringLiteral("1"));
-    QCOMPARE(değer("Sol Bosluk"), QString::number(form->frameGeometry().x() * 15));
-}
+    void escapeClosesAndSaves()
+    {
+        auto form = AçılmışForm();
+        form->ParçalaraBölSeçeneği_Click(2);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+        QVERIFY(ortam->mesajlar.isEmpty());
+        QStringList anahtarlar;
+        for (const AyarGirdisi &girdi : Ayarlar().BölümüOku(QStringLiteral("Ayarlar")))
+            anahtarlar.append(girdi.first);
+        QCOMPARE(anahtarlar, (QStringList{"Sol Bosluk", "Ust Bosluk", "Son Bolme", "Son Fotograf", "Ornek Goster",
+                                          "Oyunu Kaydet", "Sesleri Kapat"}));
+        QCOMPARE(Ayar("Son Bolme"), QStringLiteral("2"));
+        QCOMPARE(Ayar("Son Fotograf"), ProgramKlasörü + QStringLiteral("Sample-2.jpg"));
+        QCOMPARE(Ayar("Sol Bosluk"), QString::number(form->frameGeometry().x() * 15));
+    }
 
-void TestMainWindow::closeBoxAsksFirst()
-{
-    auto form = AçılmışForm();
-    form->YeniOyunDüğmesi_Click();
-    ortam->yanıtlar = {MesajYanıtı::Hayır};
-    form->close();
-    QCOMPARE(ortam->mesajlar.size(), 1);
-    QCOMPARE(ortam->mesajlar[0].metin, QStringLiteral("Do you want to exit the program?"));
-    QCOMPARE(ortam->mesajlar[0].düğmeler, MesajDüğmeleri::EvetHayır);
-    QCOMPARE(ortam->mesajlar[0].simge, MesajSimgesi::Soru);
-    QVERIFY(ortam->mesajlar[0].ortalanacağıPencere.has_value());
-    QVERIFY(form->isVisible());
-    QVERIFY(form->OyunSürüyor());
-    QCOMPARE(ortam->AyarMetni(), QString());
+    void closeBoxAsksFirst()
+    {
+        auto form = AçılmışForm();
+        form->YeniOyunDüğmesi_Click();
+        ortam->yanıtlar = {MesajYanıtı::Hayır};
+        form->close();
+        QCOMPARE(ortam->mesajlar.value(0).metin, QStringLiteral("Do you want to exit the program?"));
+        QCOMPARE(ortam->mesajlar[0].düğmeler, MesajDüğmeleri::EvetHayır);
+        QCOMPARE(ortam->mesajlar[0].simge, MesajSimgesi::Soru);
+        QVERIFY(ortam->mesajlar[0].ortalanacağıPencere.has_value());
+        QVERIFY(form->isVisible());
+        QVERIFY(form->OyunSürüyor());
+        QCOMPARE(ortam->AyarMetni(), QString());
+        form->close();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(Ayar("Son Bolme"), QStringLiteral("0"));
 
-    form->close();
-    QVERIFY(!form->isVisible());
-    QCOMPARE(Ayarlar().Oku(QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme")), QStringLiteral("0"));
+        // Log-off and shutdown close without a question.
+        form = AçılmışForm();
+        form->Kapat(KapanmaNedeni::OturumSonu);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(ortam->mesajlar.size(), 2);
+    }
 
-    // Log-off and shutdown close without a question.
-    auto ikinci = AçılmışForm();
-    ortam->mesajlar.clear();
-    ikinci->Kapat(KapanmaNedeni::OturumSonu);
-    QVERIFY(!ikinci->isVisible());
-    QVERIFY(ortam->mesajlar.isEmpty());
-}
+    void closeWhileMinimisedKeepsThePosition()
+    {
+        Ayarlar().Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Sol Bosluk"), QStringLiteral("1500"));
+        auto form = AçılmışForm();
+        form->showMinimized();
+        form->close();
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QVERIFY(!ortam->mesajlar[0].ortalanacağıPencere.has_value());
+        QCOMPARE(Ayar("Sol Bosluk"), QStringLiteral("1500"));
+        QVERIFY(Ayar("Ust Bosluk").isEmpty());
+        QCOMPARE(Ayar("Sesleri Kapat"), QStringLiteral("0"));
 
-void TestMainWindow::closeWhileMinimisedKeepsThePosition()
-{
-    Ayarlar().Yaz(QStringLiteral("Ayarlar"), QStringLiteral("Sol Bosluk"), QStringLiteral("1500"));
-    auto form = AçılmışForm();
-    form->showMinimized();
-    form->close();
-    QCOMPARE(ortam->mesajlar.size(), 1);
-    QVERIFY(!ortam->mesajlar[0].ortalanacağıPencere.has_value());
-    QCOMPARE(Ayarlar().Oku(QStringLiteral("Ayarlar"), QStringLiteral("Sol Bosluk")), QStringLiteral("1500"));
-    QVERIFY(Ayarlar().Oku(QStringLiteral("Ayarlar"), QStringLiteral("Ust Bosluk")).isEmpty());
-    QCOMPARE(Ayarlar().Oku(QStringLiteral("Ayarlar"), QStringLiteral("Sesleri Kapat")), QStringLiteral("0"));
-}
-
-void TestMainWindow::secondStartRestoresTheWindow()
-{
-    auto form = AçılmışForm();
-    form->showMinimized();
-    form->ÖneGel(QByteArray());
-    QVERIFY(!form->isMinimized());
-    QVERIFY(form->isVisible());
-}
+        // A second start brings the window back to its normal state.
+        form = AçılmışForm();
+        form->showMinimized();
+        form->ÖneGel(QByteArray());
+        QVERIFY(!form->isMinimized());
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_anaform.moc"

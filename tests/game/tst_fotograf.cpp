@@ -54,11 +54,63 @@ class TestPhoto : public QObject {
     Q_OBJECT
 
 private slots:
-    void largePhotoDecodesAtWorkingSize();
-    void exifOrientationStandsUpright();
-    void unreadableFilesAreRefused_data();
-    void unreadableFilesAreRefused();
-    void piecesAreTheirSourceRectangles();
+    void largePhotoDecodesAtWorkingSize()
+    {
+        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("large.jpg"), Jpeg(QSize(3200, 2400))), QSize(383, 299));
+        QCOMPARE(fotoğraf.Boyut(), QSize(3200, 2400));
+        // The least eighth-step reduction that still covers the board: 1/8 gives 400 x 300.
+        QCOMPARE(fotoğraf.ÇalışmaResmi().size(), QSize(400, 300));
+        QCOMPARE(fotoğraf.Tamamı(QSize(169, 125)).size(), QSize(169, 125));
+    }
+
+    void exifOrientationStandsUpright()
+    {
+        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("portrait.jpg"), YanYatırılmış(Jpeg(QSize(400, 300)))));
+        QCOMPARE(fotoğraf.Boyut(), QSize(300, 400));
+        QCOMPARE(fotoğraf.ÇalışmaResmi().width() < fotoğraf.ÇalışmaResmi().height(), true);
+        // Upright, the top-left corner was the stored picture's bottom-left, x 0 and y 299.
+        const QRgb köşe = fotoğraf.Parça(QRect(0, 0, 2, 2), QSize(1, 1)).pixel(0, 0);
+        QVERIFY2(qRed(köşe) < 12 && qAbs(qGreen(köşe) - (299 & 0xFF)) < 12, qPrintable(QString::number(köşe, 16)));
+    }
+
+    void unreadableFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<QByteArray>("baytlar");
+        QTest::addColumn<int>("numara");
+        const QByteArray jpeg = Jpeg(QSize(320, 240));
+        QTest::newRow("truncated") << "cut.jpg" << jpeg.left(jpeg.size() / 2) << HataNo::GeçersizResim;
+        QTest::newRow("empty") << "empty.jpg" << QByteArray() << HataNo::GeçersizResim;
+        QTest::newRow("text named .jpg") << "notes.jpg" << QByteArray("shopping list\n") << HataNo::GeçersizResim;
+        QTest::newRow("claims 60000 x 60000") << "huge.jpg" << DevGibi(jpeg) << HataNo::GeçersizResim;
+        QTest::newRow("sound") << "sound.bmp" << QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16) << HataNo::GeçersizResim;
+    }
+
+    void unreadableFilesAreRefused()
+    {
+        QFETCH(QString, ad);
+        QFETCH(QByteArray, baytlar);
+        QFETCH(int, numara);
+        QCOMPARE(HataNumarası(Yaz(ad, baytlar)), numara);
+        QCOMPARE(HataNumarası(klasör.filePath(QStringLiteral("missing.jpg"))), HataNo::DosyaBulunamadı);
+    }
+
+    void piecesAreTheirSourceRectangles()
+    {
+        const QImage kaynak = RenkliResim(QSize(640, 480));
+        const QString yol = klasör.filePath(QStringLiteral("exact.bmp"));
+        kaynak.save(yol);
+        const Fotoğraf fotoğraf = FotoğrafıYükle(yol, QSize(640, 480));
+        QCOMPARE(fotoğraf.ÇalışmaResmi().size(), QSize(640, 480));
+        for (const auto &[n, parça] : {std::pair{3, 2}, {3, 4}, {4, 5}, {4, 15}}) {
+            const QRect alan = ParçaKaynağı(parça, n, fotoğraf.Boyut());
+            QCOMPARE(fotoğraf.Parça(alan, alan.size()), kaynak.copy(alan));
+        }
+        // A bitmap larger than the working size is reduced once.
+        const Fotoğraf küçültülmüş = FotoğrafıYükle(yol, QSize(100, 100));
+        QCOMPARE(küçültülmüş.Boyut(), QSize(640, 480));
+        QCOMPARE(küçültülmüş.ÇalışmaResmi().size(), QSize(160, 120));
+    }
 
 private:
     QString Yaz(const QString &ad, const QByteArray &baytlar)
@@ -70,64 +122,6 @@ private:
     }
     QTemporaryDir klasör;
 };
-
-void TestPhoto::largePhotoDecodesAtWorkingSize()
-{
-    const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("large.jpg"), Jpeg(QSize(3200, 2400))), QSize(383, 299));
-    QCOMPARE(fotoğraf.Boyut(), QSize(3200, 2400));
-    // The least eighth-step reduction that still covers the board: 1/8 gives 400 x 300.
-    QCOMPARE(fotoğraf.ÇalışmaResmi().size(), QSize(400, 300));
-    QCOMPARE(fotoğraf.Tamamı(QSize(169, 125)).size(), QSize(169, 125));
-}
-
-void TestPhoto::exifOrientationStandsUpright()
-{
-    const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("portrait.jpg"), YanYatırılmış(Jpeg(QSize(400, 300)))));
-    QCOMPARE(fotoğraf.Boyut(), QSize(300, 400));
-    QCOMPARE(fotoğraf.ÇalışmaResmi().width() < fotoğraf.ÇalışmaResmi().height(), true);
-    // Upright, the top-left corner was the stored picture's bottom-left, x 0 and y 299.
-    const QRgb köşe = fotoğraf.Parça(QRect(0, 0, 2, 2), QSize(1, 1)).pixel(0, 0);
-    QVERIFY2(qRed(köşe) < 12 && qAbs(qGreen(köşe) - (299 & 0xFF)) < 12, qPrintable(QString::number(köşe, 16)));
-}
-
-void TestPhoto::unreadableFilesAreRefused_data()
-{
-    QTest::addColumn<QString>("ad");
-    QTest::addColumn<QByteArray>("baytlar");
-    QTest::addColumn<int>("numara");
-    const QByteArray jpeg = Jpeg(QSize(320, 240));
-    QTest::newRow("truncated") << "cut.jpg" << jpeg.left(jpeg.size() / 2) << HataNo::GeçersizResim;
-    QTest::newRow("empty") << "empty.jpg" << QByteArray() << HataNo::GeçersizResim;
-    QTest::newRow("text named .jpg") << "notes.jpg" << QByteArray("shopping list\n") << HataNo::GeçersizResim;
-    QTest::newRow("claims 60000 x 60000") << "huge.jpg" << DevGibi(jpeg) << HataNo::GeçersizResim;
-    QTest::newRow("sound") << "sound.bmp" << QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16) << HataNo::GeçersizResim;
-}
-
-void TestPhoto::unreadableFilesAreRefused()
-{
-    QFETCH(QString, ad);
-    QFETCH(QByteArray, baytlar);
-    QFETCH(int, numara);
-    QCOMPARE(HataNumarası(Yaz(ad, baytlar)), numara);
-    QCOMPARE(HataNumarası(klasör.filePath(QStringLiteral("missing.jpg"))), HataNo::DosyaBulunamadı);
-}
-
-void TestPhoto::piecesAreTheirSourceRectangles()
-{
-    const QImage kaynak = RenkliResim(QSize(640, 480));
-    const QString yol = klasör.filePath(QStringLiteral("exact.bmp"));
-    kaynak.save(yol);
-    const Fotoğraf fotoğraf = FotoğrafıYükle(yol, QSize(640, 480));
-    QCOMPARE(fotoğraf.ÇalışmaResmi().size(), QSize(640, 480));
-    for (const auto &[n, parça] : {std::pair{3, 2}, {3, 4}, {4, 5}, {4, 15}}) {
-        const QRect alan = ParçaKaynağı(parça, n, fotoğraf.Boyut());
-        QCOMPARE(fotoğraf.Parça(alan, alan.size()), kaynak.copy(alan));
-    }
-    // A bitmap larger than the working size is reduced once.
-    const Fotoğraf küçültülmüş = FotoğrafıYükle(yol, QSize(100, 100));
-    QCOMPARE(küçültülmüş.Boyut(), QSize(640, 480));
-    QCOMPARE(küçültülmüş.ÇalışmaResmi().size(), QSize(160, 120));
-}
 
 QTEST_MAIN(TestPhoto)
 #include "tst_fotograf.moc"

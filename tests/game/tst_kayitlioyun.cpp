@@ -61,231 +61,219 @@ private slots:
     }
     void cleanup() { ortam.reset(); }
 
-    void firstStartWithAnEmptyStore();
-    void runningGameComesBack_data();
-    void runningGameComesBack();
-    void noGameOrClearBoxSavesNoGame();
-    void missingPhotoPathIsKept();
-    void untickingDeletesOnlyAGameReadAtStart();
-    void restoreFollowsStoreOrder();
-    void damagedSavedGames_data();
-    void damagedSavedGames();
-    void damagedOptionsFallBack_data();
-    void damagedOptionsFallBack();
+    void firstStartWithAnEmptyStore()
+    {
+        auto form = Başlat();
+        QVERIFY(ortam->mesajlar.isEmpty());
+        QCOMPARE(form->OyunuKaydetOnayı->checkState(), Qt::Unchecked);
+        QCOMPARE(form->FotoğrafınÖrneğiniGöster->checkState(), Qt::Checked);
+        QCOMPARE(form->SesleriKapatOnayı->checkState(), Qt::Unchecked);
+        QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
+        QCOMPARE(FotoğrafYolu, ProgramKlasörü + QStringLiteral("Sample-2.jpg"));
+        QVERIFY(!form->ÖrnekKutusu->Resim().isNull());
+        QVERIFY(!form->OyunSürüyor());
+        QCOMPARE(form->Etiket[1]->text(), QString());
+        QCOMPARE(form->Etiket[3]->text(), QString());
+        QVERIFY(Ortada(*form));
+        QCOMPARE(ortam->AyarMetni(), QString());
+    }
+
+    void runningGameComesBack_data()
+    {
+        QTest::addColumn<int>("bölme");
+        for (const int bölme : {0, 1, 2})
+            QTest::addRow("%dx%d", bölme + 3, bölme + 3) << bölme;
+    }
+
+    void runningGameComesBack()
+    {
+        QFETCH(int, bölme);
+        auto form = Başlat();
+        form->OyunuKaydetOnayı->setChecked(true);
+        form->ParçalaraBölSeçeneği_Click(bölme);
+        form->YeniOyunDüğmesi_Click();
+        const int n = bölme + 3;
+        form->DağınıkParçalar_Click(n * n - 2);
+        form->DağınıkParçalar_Click(n * n - 2 - n);
+        form->oyunSaati = OyunSaati{7, 3, 1};
+        form->HamleSayısı = 2;
+        const QList<int> etiketler = Etiketler(*form);
+        const int boş = form->tahta.BoşParçaNo();
+        form->Kapat(KapanmaNedeni::Program);
+
+        QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), n * n);
+        QCOMPARE(Ayarlar().Oku(Oyun, QStringLiteral("Foto-%1").arg(boş)), QString::number(boş) + QLatin1Char('B'));
+
+        auto sonraki = Başlat();
+        QVERIFY(ortam->mesajlar.isEmpty());
+        QVERIFY(sonraki->OyunSürüyor());
+        QVERIFY(sonraki->ParçalaraBölSeçeneği[bölme]->isChecked());
+        QCOMPARE(sonraki->tahta.BoşParçaNo(), boş);
+        for (int konum = 0; konum < n * n; ++konum) {
+            if (konum == boş)
+                continue;
+            QCOMPARE(sonraki->tahta.Etiket(konum), etiketler[konum]);
+            QCOMPARE(sonraki->DağınıkParçalar[konum]->Resim(), sonraki->SıralıParçalar[etiketler[konum]]);
+        }
+        QVERIFY(sonraki->DağınıkParçalar[boş]->Resim().isNull());
+        QCOMPARE(sonraki->Etiket[1]->text(), QStringLiteral("01:03:07"));
+        QCOMPARE(sonraki->Etiket[3]->text(), QStringLiteral("2"));
+        sonraki->SüreHesapla_Timer();
+        QCOMPARE(sonraki->Etiket[1]->text(), QStringLiteral("01:03:08"));
+
+        // Saving a smaller game replaces the whole of the old one.
+        sonraki->ParçalaraBölSeçeneği_Click(0);
+        sonraki->Kapat(KapanmaNedeni::Program);
+        QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), 9);
+        QCOMPARE(Ayarlar().BölümüOku(Bilgiler).size(), 4);
+    }
+
+    void noGameOrClearBoxSavesNoGame()
+    {
+        KayıtlıOyunYaz({"1", "0", "2", "3", "4", "5", "6", "7", "8B"});
+        const auto kayıt = [] { return Ayarlar().BölümüOku(Oyun) + Ayarlar().BölümüOku(Bilgiler); };
+        const QList<AyarGirdisi> önce = kayıt();
+        {
+            auto form = Başlat();  // resumes the game; the box is clear
+            QVERIFY(form->OyunSürüyor());
+            form->DağınıkParçalar_Click(7);
+            form->Kapat(KapanmaNedeni::Program);
+        }
+        AyarlarıKapat();
+        QCOMPARE(kayıt(), önce);
+        Ayarlar().BölümüSil(Oyun);
+        {
+            auto form = Başlat();  // the box ticked, but no game started
+            form->OyunuKaydetOnayı->setChecked(true);
+            form->Kapat(KapanmaNedeni::Program);
+        }
+        QVERIFY(!ortam->AyarMetni().contains(QStringLiteral("[Oyun")));
+        QCOMPARE(Ayarlar().Oku(Ayar, QStringLiteral("Oyunu Kaydet")), QStringLiteral("1"));
+    }
+
+    void missingPhotoPathIsKept()
+    {
+        const QString kayıp = ortam->AyarKlasörü() + QStringLiteral("/gone/holiday.jpg");
+        Ayarlar().Yaz(Ayar, QStringLiteral("Son Fotograf"), kayıp);
+        auto form = Başlat();
+        QVERIFY(ortam->mesajlar.isEmpty());
+        QVERIFY(form->OrjinalFotoğrafKutusu.BoşMu());
+        QVERIFY(form->ÖrnekKutusu->Resim().isNull());
+        form->Kapat(KapanmaNedeni::Program);
+        QCOMPARE(Ayarlar().Oku(Ayar, QStringLiteral("Son Fotograf")), kayıp);
+    }
+
+    void untickingDeletesOnlyAGameReadAtStart()
+    {
+        {
+            auto form = Başlat();
+            form->OyunuKaydetOnayı->setChecked(true);
+            Ayarlar().Yaz(Oyun, QStringLiteral("Foto-0"), QStringLiteral("later"));
+            form->OyunuKaydetOnayı->setChecked(false);
+            QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), 1);
+            Ayarlar().BölümüSil(Oyun);
+        }
+        Ayarlar().Yaz(Ayar, QStringLiteral("Oyunu Kaydet"), QStringLiteral("1"));
+        KayıtlıOyunYaz({"1", "0", "2", "3", "4", "5", "6", "7", "8B"});
+        auto form = Başlat();
+        QVERIFY(form->OyunSürüyor());
+        QCOMPARE(form->OyunuKaydetOnayı->checkState(), Qt::Checked);
+        QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), 9);
+        form->OyunuKaydetOnayı->setChecked(false);
+        QVERIFY(Ayarlar().BölümüOku(Oyun).isEmpty());
+        QVERIFY(Ayarlar().BölümüOku(Bilgiler).isEmpty());
+    }
+
+    void restoreFollowsStoreOrder()
+    {
+        // Entries are taken by their order, not their keys.
+        Ayarlar().Yaz(Oyun, QStringLiteral("Foto-1"), QStringLiteral("1"));
+        Ayarlar().Yaz(Oyun, QStringLiteral("Foto-0"), QStringLiteral("0"));
+        for (int konum = 2; konum < 9; ++konum)
+            Ayarlar().Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum), konum == 8 ? QStringLiteral("8B") : QString::number(9 - konum));
+        auto form = Başlat();
+        QCOMPARE(Etiketler(*form), (QList<int>{1, 0, 7, 6, 5, 4, 3, 2, 8}));
+    }
+
+    void damagedSavedGames_data()
+    {
+        QTest::addColumn<QStringList>("değerler");
+        QTest::addColumn<QStringList>("bilgiler");
+        QTest::addColumn<QString>("neden");
+        const QStringList sayaçlar{"0", "0", "0", "0"};
+        QTest::newRow("too few places") << QStringList{"1", "0", "2", "3B"} << sayaçlar << "4 places";
+        QTest::newRow("too many places") << QStringList(17, "1") << sayaçlar << "17 places";
+        QTest::newRow("a piece twice") << QStringList{"1", "1", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "piece 1 twice";
+        QTest::newRow("the corner piece on the board")
+            << QStringList{"8", "0", "2", "3", "4", "5", "6", "7", "1B"} << sayaçlar << "\"8\"";
+        QTest::newRow("no empty place") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "3"} << sayaçlar << "piece 3 twice";
+        QTest::newRow("two empty places") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7B", "8B"} << sayaçlar << "more than one";
+        QTest::newRow("empty place named elsewhere")
+            << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "3B"} << sayaçlar << "\"3B\"";
+        QTest::newRow("not a number") << QStringList{"1", "zero", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "\"zero\"";
+        QTest::newRow("negative") << QStringList{"1", "-1", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "\"-1\"";
+        QTest::newRow("lower-case mark") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8b"} << sayaçlar << "\"8b\"";
+        QTest::newRow("minutes out of range") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"}
+                                              << QStringList{"0", "75", "0", "0"} << "minutes \"75\"";
+        QTest::newRow("click count no number") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"}
+                                               << QStringList{"0", "0", "0", "many"} << "click count";
+    }
+
+    void damagedSavedGames()
+    {
+        QFETCH(QStringList, değerler);
+        QFETCH(QStringList, bilgiler);
+        QFETCH(QString, neden);
+        KayıtlıOyunYaz(değerler, bilgiler);
+        const QString önce = ortam->AyarMetni();
+
+        auto form = Başlat();
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QCOMPARE(ortam->mesajlar[0].başlık, QStringLiteral("Error Occured!"));
+        QVERIFY2(ortam->mesajlar[0].metin.contains(neden), qPrintable(ortam->mesajlar[0].metin));
+        // A start without a saved game: the photo whole, nothing running, and it plays.
+        QVERIFY(!form->OyunSürüyor());
+        for (int konum = 0; konum < 9; ++konum)
+            QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[konum]);
+        form->YeniOyunDüğmesi_Click();
+        QVERIFY(form->OyunSürüyor());
+        form->DağınıkParçalar_Click(7);
+        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
+        // Nothing the player had is touched, not even by unticking the box.
+        form->OyunuKaydetOnayı->setChecked(true);
+        form->OyunuKaydetOnayı->setChecked(false);
+        QCOMPARE(ortam->AyarMetni(), önce);
+    }
+
+    void damagedOptionsFallBack_data()
+    {
+        QTest::addColumn<QString>("anahtar");
+        QTest::addColumn<QString>("değer");
+        QTest::newRow("division 3") << "Son Bolme" << "3";
+        QTest::newRow("division -1") << "Son Bolme" << "-1";
+        QTest::newRow("division no number") << "Son Bolme" << "four";
+        QTest::newRow("left edge no number") << "Sol Bosluk" << "far left";
+        QTest::newRow("top edge out of range") << "Ust Bosluk" << "1e30";
+        QTest::newRow("check box 7") << "Ornek Goster" << "7";
+    }
+
+    void damagedOptionsFallBack()
+    {
+        QFETCH(QString, anahtar);
+        QFETCH(QString, değer);
+        Ayarlar().Yaz(Ayar, anahtar, değer);
+        auto form = Başlat();
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QCOMPARE(ortam->mesajlar[0].düğmeler, MesajDüğmeleri::EvetHayır);
+        QCOMPARE(form->DağınıkParçalar.size(), 9);
+        QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
+        QCOMPARE(form->FotoğrafınÖrneğiniGöster->checkState(), Qt::Checked);
+        QVERIFY(Ortada(*form));
+    }
 
 private:
     std::unique_ptr<SahteOrtam> ortam;
 };
-
-void TestSavedGame::firstStartWithAnEmptyStore()
-{
-    auto form = Başlat();
-    QVERIFY(ortam->mesajlar.isEmpty());
-    QCOMPARE(form->OyunuKaydetOnayı->checkState(), Qt::Unchecked);
-    QCOMPARE(form->FotoğrafınÖrneğiniGöster->checkState(), Qt::Checked);
-    QCOMPARE(form->SesleriKapatOnayı->checkState(), Qt::Unchecked);
-    QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
-    QCOMPARE(FotoğrafYolu, ProgramKlasörü + QStringLiteral("Sample-2.jpg"));
-    QVERIFY(!form->ÖrnekKutusu->Resim().isNull());
-    QVERIFY(!form->OyunSürüyor());
-    QCOMPARE(form->Etiket[1]->text(), QString());
-    QCOMPARE(form->Etiket[3]->text(), QString());
-    QVERIFY(Ortada(*form));
-    QCOMPARE(ortam->AyarMetni(), QString());
-}
-
-void TestSavedGame::runningGameComesBack_data()
-{
-    QTest::addColumn<int>("bölme");
-    for (const int bölme : {0, 1, 2})
-        QTest::addRow("%dx%d", bölme + 3, bölme + 3) << bölme;
-}
-
-void TestSavedGame::runningGameComesBack()
-{
-    QFETCH(int, bölme);
-    auto form = Başlat();
-    form->OyunuKaydetOnayı->setChecked(true);
-    form->ParçalaraBölSeçeneği_Click(bölme);
-    form->YeniOyunDüğmesi_Click();
-    const int n = bölme + 3;
-    form->DağınıkParçalar_Click(n * n - 2);
-    form->DağınıkParçalar_Click(n * n - 2 - n);
-    form->oyunSaati = OyunSaati{7, 3, 1};
-    form->HamleSayısı = 2;
-    const QList<int> etiketler = Etiketler(*form);
-    const int boş = form->tahta.BoşParçaNo();
-    form->Kapat(KapanmaNedeni::Program);
-
-    QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), n * n);
-    QCOMPARE(Ayarlar().Oku(Oyun, QStringLiteral("Foto-%1").arg(boş)), QString::number(boş) + QLatin1Char('B'));
-
-    auto sonraki = Başlat();
-    QVERIFY(ortam->mesajlar.isEmpty());
-    QVERIFY(sonraki->OyunSürüyor());
-    QVERIFY(sonraki->ParçalaraBölSeçeneği[bölme]->isChecked());
-    QCOMPARE(sonraki->tahta.BoşParçaNo(), boş);
-    for (int konum = 0; konum < n * n; ++konum) {
-        if (konum == boş)
-            continue;
-        QCOMPARE(sonraki->tahta.Etiket(konum), etiketler[konum]);
-        QCOMPARE(sonraki->DağınıkParçalar[konum]->Resim(), sonraki->SıralıParçalar[etiketler[konum]]);
-    }
-    QVERIFY(sonraki->DağınıkParçalar[boş]->Resim().isNull());
-    QCOMPARE(sonraki->Etiket[1]->text(), QStringLiteral("01:03:07"));
-    QCOMPARE(sonraki->Etiket[3]->text(), QStringLiteral("2"));
-    sonraki->SüreHesapla_Timer();
-    QCOMPARE(sonraki->Etiket[1]->text(), QStringLiteral("01:03:08"));
-
-    // Saving a smaller game replaces the whole of the old one.
-    sonraki->ParçalaraBölSeçeneği_Click(0);
-    sonraki->Kapat(KapanmaNedeni::Program);
-    QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), 9);
-    QCOMPARE(Ayarlar().BölümüOku(Bilgiler).size(), 4);
-}
-
-void TestSavedGame::noGameOrClearBoxSavesNoGame()
-{
-    KayıtlıOyunYaz({"1", "0", "2", "3", "4", "5", "6", "7", "8B"});
-    const auto kayıt = [] { return Ayarlar().BölümüOku(Oyun) + Ayarlar().BölümüOku(Bilgiler); };
-    const QList<AyarGirdisi> önce = kayıt();
-    {
-        auto form = Başlat();  // resumes the game; the box is clear
-        QVERIFY(form->OyunSürüyor());
-        form->DağınıkParçalar_Click(7);
-        form->Kapat(KapanmaNedeni::Program);
-    }
-    AyarlarıKapat();
-    QCOMPARE(kayıt(), önce);
-    Ayarlar().BölümüSil(Oyun);
-    {
-        auto form = Başlat();  // the box ticked, but no game started
-        form->OyunuKaydetOnayı->setChecked(true);
-        form->Kapat(KapanmaNedeni::Program);
-    }
-    QVERIFY(!ortam->AyarMetni().contains(QStringLiteral("[Oyun")));
-    QCOMPARE(Ayarlar().Oku(Ayar, QStringLiteral("Oyunu Kaydet")), QStringLiteral("1"));
-}
-
-void TestSavedGame::missingPhotoPathIsKept()
-{
-    const QString kayıp = ortam->AyarKlasörü() + QStringLiteral("/gone/holiday.jpg");
-    Ayarlar().Yaz(Ayar, QStringLiteral("Son Fotograf"), kayıp);
-    auto form = Başlat();
-    QVERIFY(ortam->mesajlar.isEmpty());
-    QVERIFY(form->OrjinalFotoğrafKutusu.BoşMu());
-    QVERIFY(form->ÖrnekKutusu->Resim().isNull());
-    form->Kapat(KapanmaNedeni::Program);
-    QCOMPARE(Ayarlar().Oku(Ayar, QStringLiteral("Son Fotograf")), kayıp);
-}
-
-void TestSavedGame::untickingDeletesOnlyAGameReadAtStart()
-{
-    {
-        auto form = Başlat();
-        form->OyunuKaydetOnayı->setChecked(true);
-        Ayarlar().Yaz(Oyun, QStringLiteral("Foto-0"), QStringLiteral("later"));
-        form->OyunuKaydetOnayı->setChecked(false);
-        QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), 1);
-        Ayarlar().BölümüSil(Oyun);
-    }
-    Ayarlar().Yaz(Ayar, QStringLiteral("Oyunu Kaydet"), QStringLiteral("1"));
-    KayıtlıOyunYaz({"1", "0", "2", "3", "4", "5", "6", "7", "8B"});
-    auto form = Başlat();
-    QVERIFY(form->OyunSürüyor());
-    QCOMPARE(form->OyunuKaydetOnayı->checkState(), Qt::Checked);
-    QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), 9);
-    form->OyunuKaydetOnayı->setChecked(false);
-    QVERIFY(Ayarlar().BölümüOku(Oyun).isEmpty());
-    QVERIFY(Ayarlar().BölümüOku(Bilgiler).isEmpty());
-}
-
-void TestSavedGame::restoreFollowsStoreOrder()
-{
-    // Entries are taken by their order, not their keys.
-    Ayarlar().Yaz(Oyun, QStringLiteral("Foto-1"), QStringLiteral("1"));
-    Ayarlar().Yaz(Oyun, QStringLiteral("Foto-0"), QStringLiteral("0"));
-    for (int konum = 2; konum < 9; ++konum)
-        Ayarlar().Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum), konum == 8 ? QStringLiteral("8B") : QString::number(9 - konum));
-    auto form = Başlat();
-    QCOMPARE(Etiketler(*form), (QList<int>{1, 0, 7, 6, 5, 4, 3, 2, 8}));
-}
-
-void TestSavedGame::damagedSavedGames_data()
-{
-    QTest::addColumn<QStringList>("değerler");
-    QTest::addColumn<QStringList>("bilgiler");
-    QTest::addColumn<QString>("neden");
-    const QStringList sayaçlar{"0", "0", "0", "0"};
-    QTest::newRow("too few places") << QStringList{"1", "0", "2", "3B"} << sayaçlar << "4 places";
-    QTest::newRow("too many places") << QStringList(17, "1") << sayaçlar << "17 places";
-    QTest::newRow("a piece twice") << QStringList{"1", "1", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "piece 1 twice";
-    QTest::newRow("the corner piece on the board")
-        << QStringList{"8", "0", "2", "3", "4", "5", "6", "7", "1B"} << sayaçlar << "\"8\"";
-    QTest::newRow("no empty place") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "3"} << sayaçlar << "piece 3 twice";
-    QTest::newRow("two empty places") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7B", "8B"} << sayaçlar << "more than one";
-    QTest::newRow("empty place named elsewhere")
-        << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "3B"} << sayaçlar << "\"3B\"";
-    QTest::newRow("not a number") << QStringList{"1", "zero", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "\"zero\"";
-    QTest::newRow("negative") << QStringList{"1", "-1", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "\"-1\"";
-    QTest::newRow("lower-case mark") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8b"} << sayaçlar << "\"8b\"";
-    QTest::newRow("minutes out of range") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"}
-                                          << QStringList{"0", "75", "0", "0"} << "minutes \"75\"";
-    QTest::newRow("click count no number") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"}
-                                           << QStringList{"0", "0", "0", "many"} << "click count";
-}
-
-void TestSavedGame::damagedSavedGames()
-{
-    QFETCH(QStringList, değerler);
-    QFETCH(QStringList, bilgiler);
-    QFETCH(QString, neden);
-    KayıtlıOyunYaz(değerler, bilgiler);
-    const QString önce = ortam->AyarMetni();
-
-    auto form = Başlat();
-    QCOMPARE(ortam->mesajlar.size(), 1);
-    QCOMPARE(ortam->mesajlar[0].başlık, QStringLiteral("Error Occured!"));
-    QVERIFY2(ortam->mesajlar[0].metin.contains(neden), qPrintable(ortam->mesajlar[0].metin));
-    // A start without a saved game: the photo whole, nothing running, and it plays.
-    QVERIFY(!form->OyunSürüyor());
-    for (int konum = 0; konum < 9; ++konum)
-        QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[konum]);
-    form->YeniOyunDüğmesi_Click();
-    QVERIFY(form->OyunSürüyor());
-    form->DağınıkParçalar_Click(7);
-    QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
-    // Nothing the player had is touched, not even by unticking the box.
-    form->OyunuKaydetOnayı->setChecked(true);
-    form->OyunuKaydetOnayı->setChecked(false);
-    QCOMPARE(ortam->AyarMetni(), önce);
-}
-
-void TestSavedGame::damagedOptionsFallBack_data()
-{
-    QTest::addColumn<QString>("anahtar");
-    QTest::addColumn<QString>("değer");
-    QTest::newRow("division 3") << "Son Bolme" << "3";
-    QTest::newRow("division -1") << "Son Bolme" << "-1";
-    QTest::newRow("division no number") << "Son Bolme" << "four";
-    QTest::newRow("left edge no number") << "Sol Bosluk" << "far left";
-    QTest::newRow("top edge out of range") << "Ust Bosluk" << "1e30";
-    QTest::newRow("check box 7") << "Ornek Goster" << "7";
-}
-
-void TestSavedGame::damagedOptionsFallBack()
-{
-    QFETCH(QString, anahtar);
-    QFETCH(QString, değer);
-    Ayarlar().Yaz(Ayar, anahtar, değer);
-    auto form = Başlat();
-    QCOMPARE(ortam->mesajlar.size(), 1);
-    QCOMPARE(ortam->mesajlar[0].düğmeler, MesajDüğmeleri::EvetHayır);
-    QCOMPARE(form->DağınıkParçalar.size(), 9);
-    QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
-    QCOMPARE(form->FotoğrafınÖrneğiniGöster->checkState(), Qt::Checked);
-    QVERIFY(Ortada(*form));
-}
 
 QTEST_MAIN(TestSavedGame)
 #include "tst_kayitlioyun.moc"
