@@ -43,8 +43,6 @@ public:
     // the section has no keys or does not exist.
     QList<AyarGirdisi> BölümüOku(const QString &bölüm) const;
 
-    const QString &DosyaYolu() const { return dosyaYolu; }
-
     // Where a damaged file was set aside at opening; empty when the file was sound.
     const QString &BozukDosyaKopyası() const { return bozukDosyaKopyası; }
 

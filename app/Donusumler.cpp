@@ -22,30 +22,14 @@ double Sayıya(const QString &metin)
     return değer;
 }
 
-template <typename Tür>
-Tür TamsayıTürüne(const QString &metin)
-{
-    const double yuvarlanmış = std::nearbyint(Sayıya(metin));
-    if (yuvarlanmış < std::numeric_limits<Tür>::min() || yuvarlanmış > std::numeric_limits<Tür>::max())
-        throw ÇalışmaHatası(HataNo::Taşma);
-    return static_cast<Tür>(yuvarlanmış);
-}
-
 }  // namespace
 
 qint16 Tamsayıya(const QString &metin)
 {
-    return TamsayıTürüne<qint16>(metin);
-}
-
-quint8 Bayta(const QString &metin)
-{
-    return TamsayıTürüne<quint8>(metin);
-}
-
-qint32 UzunTamsayıya(const QString &metin)
-{
-    return TamsayıTürüne<qint32>(metin);
+    const double yuvarlanmış = std::nearbyint(Sayıya(metin));
+    if (yuvarlanmış < std::numeric_limits<qint16>::min() || yuvarlanmış > std::numeric_limits<qint16>::max())
+        throw ÇalışmaHatası(HataNo::Taşma);
+    return static_cast<qint16>(yuvarlanmış);
 }
 
 float TekDuyarlığa(const QString &metin)
