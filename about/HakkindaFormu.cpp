@@ -4,12 +4,14 @@
 #include "Donusumler.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
+#include "MesajKutusu.h"
 #include "RenkDegeri.h"
 #include "ResimKutusu.h"
 #include "Yuvarlama.h"
 
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QShowEvent>
 
 namespace {
 
@@ -143,6 +145,14 @@ void HakkındaFormu::Form_MouseMove()
 void HakkındaFormu::TamamDüğmesi_Click()
 {
     accept();
+}
+
+// Centred on the owner, frame on frame.
+void HakkındaFormu::showEvent(QShowEvent *olay)
+{
+    QDialog::showEvent(olay);
+    if (const QWidget *sahip = parentWidget(); sahip && !olay->spontaneous())
+        ÇerçevesiniOrtala(this, sahip->window()->frameGeometry(), sahip->window());
 }
 
 void HakkındaFormu::mouseMoveEvent(QMouseEvent *)

@@ -36,6 +36,7 @@ public:
     QPushButton *TamamDüğmesi;
 
 protected:
+    void showEvent(QShowEvent *olay) override;
     void mouseMoveEvent(QMouseEvent *olay) override;
     bool eventFilter(QObject *nesne, QEvent *olay) override;
 

@@ -20,22 +20,12 @@ public:
     }
 
 protected:
-    // Runs after the box has taken its final size and before it is mapped on the screen. Its
-    // frame is not known yet, so it is taken to be the owner's: the box's inside goes where the
-    // centred frame puts it.
+    // Runs after the box has taken its final size and before it is mapped on the screen.
     void showEvent(QShowEvent *olay) override
     {
         QMessageBox::showEvent(olay);
-        if (!ortalanacağıPencere)
-            return;
-        QSize dışBoyut = size();
-        QPoint çerçeveKalınlığı;
-        if (const QWidget *sahip = parentWidget()) {
-            dışBoyut += sahip->frameGeometry().size() - sahip->size();
-            çerçeveKalınlığı = sahip->geometry().topLeft() - sahip->frameGeometry().topLeft();
-        }
-        if (const auto konum = OrtalanmışKonum(*ortalanacağıPencere, dışBoyut))
-            windowHandle()->setPosition(*konum + çerçeveKalınlığı);
+        if (ortalanacağıPencere)
+            ÇerçevesiniOrtala(this, *ortalanacağıPencere, parentWidget());
     }
 
 private:
@@ -67,6 +57,18 @@ std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu)
         return std::nullopt;
     return QPoint(EnYakın(sol + (sağ - sol) / 2 - kutu.width() / 2.0),
                   EnYakın(üst + (alt - üst) / 2 - kutu.height() / 2.0));
+}
+
+void ÇerçevesiniOrtala(QWidget *pencere, const QRect &sahip, const QWidget *örnek)
+{
+    QSize dışBoyut = pencere->size();
+    QPoint çerçeveKalınlığı;
+    if (örnek) {
+        dışBoyut += örnek->frameGeometry().size() - örnek->size();
+        çerçeveKalınlığı = örnek->geometry().topLeft() - örnek->frameGeometry().topLeft();
+    }
+    if (const auto konum = OrtalanmışKonum(sahip, dışBoyut))
+        pencere->windowHandle()->setPosition(*konum + çerçeveKalınlığı);
 }
 
 MesajYanıtı MesajKutusunuGöster(const MesajKutusuİsteği &istek)

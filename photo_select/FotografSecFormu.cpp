@@ -175,21 +175,12 @@ void FotoğrafSeçFormu::TamamDüğmesi_Click()
     Adım(HataTarzı::Bildir, [this] { accept(); });
 }
 
-// Centred on the owner, frame on frame (an owner partly off the screen leaves Qt's own placement).
-// The dialog's frame is taken to be like the owner's: until the system has framed the dialog,
-// move() places its inside, which lies that frame's left and top edges further in.
+// Centred on the owner, frame on frame.
 void FotoğrafSeçFormu::showEvent(QShowEvent *olay)
 {
     QDialog::showEvent(olay);
-    const QWidget *sahip = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!sahip || olay->spontaneous())
-        return;
-    const QRect sahipÇerçevesi = sahip->frameGeometry();
-    const QPoint sahipKenarı = sahip->geometry().topLeft() - sahipÇerçevesi.topLeft();
-    const QPoint kendiKenarı = geometry().topLeft() - frameGeometry().topLeft();
-    const QSize dışBoyut = size() + (sahipÇerçevesi.size() - sahip->size());
-    if (const auto konum = OrtalanmışKonum(sahipÇerçevesi, dışBoyut))
-        move(*konum + sahipKenarı - kendiKenarı);
+    if (const QWidget *sahip = parentWidget(); sahip && !olay->spontaneous())
+        ÇerçevesiniOrtala(this, sahip->window()->frameGeometry(), sahip->window());
 }
 
 void FotoğrafSeçFormu::İptalDüğmesi_Click()
