@@ -1,6 +1,7 @@
 #include "Fotograf.h"
 
 #include "CalismaHatasi.h"
+#include "Yerlesim.h"
 #include "Yuvarlama.h"
 
 #include <QFile>
@@ -17,9 +18,6 @@ constexpr qint64 EnÇokPiksel = 500'000'000;
 constexpr int EnUzunKenar = 65'535;
 // Formats that cannot decode scaled are decoded whole within this limit.
 constexpr int BütünÇözmeSınırıMB = 192;
-// The board's frame, 5745 x 4485 twips.
-constexpr int ÇerçeveGenişliği = 5745;
-constexpr int ÇerçeveYüksekliği = 4485;
 
 [[noreturn]] void GeçersizResim()
 {
@@ -90,7 +88,7 @@ QSize EnKüçükÇalışmaBoyutu()
 {
     const QScreen *ekran = QGuiApplication::primaryScreen();
     const qreal oran = ekran ? ekran->devicePixelRatio() : 1.0;
-    return QSize(int(std::ceil(Piksel(ÇerçeveGenişliği) * oran)), int(std::ceil(Piksel(ÇerçeveYüksekliği) * oran)));
+    return QSize(int(std::ceil(Piksel(Yerleşim::ÇerçeveGenişliği) * oran)), int(std::ceil(Piksel(Yerleşim::ÇerçeveYüksekliği) * oran)));
 }
 
 Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük)
