@@ -6,6 +6,7 @@
 #include "Kimlik.h"
 #include "MesajKutusu.h"
 #include "RenkDegeri.h"
+#include "OrtakYordamlar.h"
 #include "ResimKutusu.h"
 #include "Yuvarlama.h"
 
@@ -18,11 +19,6 @@ namespace {
 // What a caption shows until the load sets it.
 constexpr auto YerTutucu = "#";
 const QColor AltlığınKendiRengi(192, 192, 255);
-
-void Yerleştir(QWidget *denetim, int sol, int üst, int genişlik, int yükseklik)
-{
-    denetim->setGeometry(PikselDikdörtgeni(sol, üst, genişlik, yükseklik));
-}
 
 // A label that sizes itself to its text; its caption waits for the load.
 QLabel *MetneUyanEtiket(QWidget *üst, int sol, int üstKenar)

@@ -3,6 +3,7 @@
 #include "Donusumler.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
+#include "Yuvarlama.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -44,4 +45,9 @@ void EtiketiSığdır(QLabel *etiket)
     const QSize yeni = etiket->sizeHint();
     const int sol = etiket->alignment() & Qt::AlignRight ? eski.x() + eski.width() - yeni.width() : eski.x();
     etiket->setGeometry(sol, eski.y(), yeni.width(), yeni.height());
+}
+
+void Yerleştir(QWidget *denetim, int sol, int üst, int genişlik, int yükseklik)
+{
+    denetim->setGeometry(PikselDikdörtgeni(sol, üst, genişlik, yükseklik));
 }

@@ -24,11 +24,6 @@ const QColor ÇerçeveBaşlığıRengi(128, 0, 0);
 const QColor DeğerRengi(192, 64, 0);
 const QColor ParçaArkaRengi(255, 255, 192);
 
-void Yerleştir(QWidget *denetim, int sol, int üst, int genişlik, int yükseklik)
-{
-    denetim->setGeometry(PikselDikdörtgeni(sol, üst, genişlik, yükseklik));
-}
-
 template <typename Denetim>
 Denetim *Yerleşik(QWidget *üst, const QString &başlık, int sol, int üstKenar, int genişlik, int yükseklik)
 {

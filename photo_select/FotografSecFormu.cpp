@@ -24,11 +24,6 @@ namespace {
 const QString AyarBölümü = QStringLiteral("Ayarlar");
 const QString SonKlasörAnahtarı = QStringLiteral("Son Klasor");
 
-void Yerleştir(QWidget *denetim, int sol, int üst, int genişlik, int yükseklik)
-{
-    denetim->setGeometry(PikselDikdörtgeni(sol, üst, genişlik, yükseklik));
-}
-
 }  // namespace
 
 FotoğrafSeçFormu::FotoğrafSeçFormu(QWidget *sahip, std::function<void(const Fotoğraf &)> fotoğrafıTeslimEt)
