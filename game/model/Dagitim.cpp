@@ -1,5 +1,7 @@
 #include "Dagitim.h"
 
+#include "Tahta.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -34,28 +36,12 @@ bool SıralıMı(const QList<int> &dağıtım)
 
 }  // namespace
 
-bool ÇözülebilirMi(const QList<int> &dağıtım)
-{
-    // A permutation of n elements with c cycles is even exactly when n - c is.
-    const int parçaSayısı = int(dağıtım.size()) - 1;
-    QList<bool> görüldü(parçaSayısı, false);
-    int döngüler = 0;
-    for (int baş = 0; baş < parçaSayısı; ++baş) {
-        if (görüldü[baş])
-            continue;
-        ++döngüler;
-        for (int konum = baş; !görüldü[konum]; konum = dağıtım[konum])
-            görüldü[konum] = true;
-    }
-    return (parçaSayısı - döngüler) % 2 == 0;
-}
-
 QList<int> Dağıtım(int bölmeSayısı, const std::function<float()> &rastgele)
 {
     const int konumSayısı = bölmeSayısı * bölmeSayısı;
     for (int deneme = 0;; ++deneme) {
         QList<int> dağıtım = ÇekerekDağıt(konumSayısı, rastgele);
-        if (!ÇözülebilirMi(dağıtım))
+        if (!ÇözülebilirMi(dağıtım, konumSayısı - 1))
             std::swap(dağıtım[konumSayısı - 3], dağıtım[konumSayısı - 2]);
         if (!SıralıMı(dağıtım))
             return dağıtım;

@@ -10,7 +10,3 @@
 // empty. Every deal can be solved (the pieces on the other positions form an even
 // permutation) and none is already in order. `rastgele` draws uniformly in [0, 1).
 QList<int> Dağıtım(int bölmeSayısı, const std::function<float()> &rastgele);
-
-// True when the pieces on positions 0..N²-2 form an even permutation: with the empty place at
-// the bottom-right, exactly then can slides bring them into order.
-bool ÇözülebilirMi(const QList<int> &dağıtım);

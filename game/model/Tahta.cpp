@@ -1,5 +1,6 @@
 #include "Tahta.h"
 
+#include <cmath>
 #include <cstdlib>
 
 Tahta::Tahta(int bölmeSayısı)
@@ -51,4 +52,24 @@ bool Tahta::TamamlandıMı() const
         if (etiketler[konum] != konum)
             return false;
     return true;
+}
+
+bool ÇözülebilirMi(const QList<int> &etiketler, int boşKonum)
+{
+    const int konumSayısı = int(etiketler.size());
+    const int bölmeSayısı = int(std::lround(std::sqrt(double(konumSayısı))));
+    QList<int> parçalar = etiketler;
+    parçalar[boşKonum] = konumSayısı - 1;
+    // A permutation of n elements with c cycles is even exactly when n - c is.
+    QList<bool> görüldü(konumSayısı, false);
+    int döngüler = 0;
+    for (int baş = 0; baş < konumSayısı; ++baş) {
+        if (görüldü[baş])
+            continue;
+        ++döngüler;
+        for (int konum = baş; !görüldü[konum]; konum = parçalar[konum])
+            görüldü[konum] = true;
+    }
+    const int uzaklık = (bölmeSayısı - 1 - boşKonum / bölmeSayısı) + (bölmeSayısı - 1 - boşKonum % bölmeSayısı);
+    return (konumSayısı - döngüler) % 2 == uzaklık % 2;
 }

@@ -42,3 +42,9 @@ private:
     int boşParçaNo;
     QList<int> etiketler;
 };
+
+// True when slides can bring the board home: every position but the empty place `boşKonum`
+// holds one of the pieces 0..N²-2 once (the Tag at the empty place is not looked at). Exactly
+// half of all arrangements can: those whose permutation, with the empty place counted as piece
+// N²-1, is as even as the empty place's distance from the bottom-right corner.
+bool ÇözülebilirMi(const QList<int> &etiketler, int boşKonum);

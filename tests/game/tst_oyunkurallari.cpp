@@ -86,7 +86,7 @@ private slots:
             QCOMPARE(sıralı.last(), n * n - 1);
             QVERIFY(std::adjacent_find(sıralı.begin(), sıralı.end()) == sıralı.end());
             QCOMPARE(dağıtım.last(), n * n - 1);
-            QVERIFY(ÇözülebilirMi(dağıtım));
+            QVERIFY(ÇözülebilirMi(dağıtım, n * n - 1));
             QVERIFY(!std::is_sorted(dağıtım.begin(), dağıtım.end()));
         }
         // The real source, seeded once per process, does not repeat itself either.
@@ -99,12 +99,15 @@ private slots:
         for (const float sabit : {0.0f, 0.99999994f, 0.5f}) {
             for (const int n : {3, 4, 5}) {
                 const QList<int> dağıtım = Dağıtım(n, [sabit] { return sabit; });
-                QVERIFY(ÇözülebilirMi(dağıtım));
+                QVERIFY(ÇözülebilirMi(dağıtım, n * n - 1));
                 QVERIFY(!std::is_sorted(dağıtım.begin(), dağıtım.end()));
             }
         }
-        QVERIFY(!ÇözülebilirMi({1, 0, 2, 3, 4, 5, 6, 7, 8}));
-        QVERIFY(ÇözülebilirMi({1, 2, 0, 3, 4, 5, 6, 7, 8}));
+        QVERIFY(!ÇözülebilirMi({1, 0, 2, 3, 4, 5, 6, 7, 8}, 8));
+        QVERIFY(ÇözülebilirMi({1, 2, 0, 3, 4, 5, 6, 7, 8}, 8));
+        // With the empty place away from the corner its distance counts: one slide from home, then two pieces exchanged.
+        QVERIFY(ÇözülebilirMi({0, 1, 2, 3, 4, 5, 6, 0, 7}, 7));
+        QVERIFY(!ÇözülebilirMi({1, 0, 2, 3, 4, 5, 6, 0, 7}, 7));
     }
 
     void scriptedDealIsPinned()
