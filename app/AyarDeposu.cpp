@@ -1,6 +1,7 @@
 #include "AyarDeposu.h"
 
 #include "CalismaHatasi.h"
+#include "DuzenliDosya.h"
 #include "OrtakDegiskenler.h"
 #include "Yollar.h"
 
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -155,11 +157,12 @@ QString KenaraKoy(const QString &yol, const QByteArray &bayt)
 
 AyarDeposu::AyarDeposu(QString yol) : dosyaYolu(std::move(yol))
 {
-    QFile dosya(dosyaYolu);
-    if (!dosya.exists())
+    QFile dosya;
+    const AçılışSonucu açılış = DüzenliDosyayıAç(dosya, dosyaYolu);
+    if (açılış == AçılışSonucu::Yok)
         return;
-    const QByteArray bayt = dosya.open(QIODevice::ReadOnly) ? dosya.readAll() : QByteArray();
-    if (dosya.error() != QFileDevice::NoError) {
+    const QByteArray bayt = açılış == AçılışSonucu::Açıldı ? dosya.readAll() : QByteArray();
+    if (açılış != AçılışSonucu::Açıldı || dosya.error() != QFileDevice::NoError) {
         yazmaKapalı = true;
         return;
     }
@@ -213,16 +216,50 @@ QList<AyarGirdisi> AyarDeposu::BölümüOku(const QString &bölüm) const
     return {};
 }
 
+void AyarDeposu::TekYazımda(const std::function<void()> &değişiklikler)
+{
+    if (tekYazım) {
+        değişiklikler();
+        return;
+    }
+    const QList<Bölüm> önceki = bölümler;
+    tekYazım = true;
+    bekleyenDeğişiklik = false;
+    try {
+        değişiklikler();
+    } catch (...) {
+        tekYazım = false;
+        bölümler = önceki;
+        throw;
+    }
+    tekYazım = false;
+    if (!bekleyenDeğişiklik)
+        return;
+    try {
+        DosyayaYaz(bölümler);
+    } catch (...) {
+        bölümler = önceki;
+        throw;
+    }
+}
+
 void AyarDeposu::Kaydet(const QList<Bölüm> &yeni)
 {
     if (yazmaKapalı)
         throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+    if (!tekYazım)
+        DosyayaYaz(yeni);
+    bekleyenDeğişiklik = true;
+    bölümler = yeni;
+}
+
+void AyarDeposu::DosyayaYaz(const QList<Bölüm> &yeni) const
+{
     QDir().mkpath(QFileInfo(dosyaYolu).absolutePath());
     const QByteArray bayt = Yazıya(yeni);
     QSaveFile dosya(dosyaYolu);
     if (!dosya.open(QIODevice::WriteOnly) || dosya.write(bayt) != bayt.size() || !dosya.commit())
         throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
-    bölümler = yeni;
 }
 
 QByteArray AyarDeposu::Yazıya(const QList<Bölüm> &bölümler)
@@ -246,7 +283,11 @@ std::optional<QList<AyarDeposu::Bölüm>> AyarDeposu::Ayrıştır(const QByteArr
         return std::nullopt;
 
     QList<Bölüm> sonuç;
-    Bölüm *bölüm = nullptr;  // sonuç only grows at a header, which sets this anew
+    // Where each section and, within the current one, each key stands: a hand-edited file may
+    // repeat both, and looking them up one by one would take time in the square of their number.
+    QHash<QString, qsizetype> bölümSırası;
+    QList<QHash<QString, qsizetype>> anahtarSırası;
+    qsizetype bölüm = -1;
     for (QStringView satır : QStringView(metin).split(u'\n')) {
         satır = satır.trimmed();
         if (satır.isEmpty() || satır.startsWith(u';') || satır.startsWith(u'#'))
@@ -257,25 +298,34 @@ std::optional<QList<AyarDeposu::Bölüm>> AyarDeposu::Ayrıştır(const QByteArr
             const QString ad = satır.sliced(1, satır.size() - 2).toString();
             if (!BölümAdıGeçerli(ad))
                 return std::nullopt;
-            auto b = std::find_if(sonuç.begin(), sonuç.end(), [&](const Bölüm &x) { return x.ad == ad; });
-            bölüm = b != sonuç.end() ? &*b : &sonuç.emplace_back(Bölüm{ad, {}});
+            const auto bulunan = bölümSırası.constFind(ad);
+            if (bulunan != bölümSırası.cend()) {
+                bölüm = *bulunan;
+                continue;
+            }
+            bölüm = sonuç.size();
+            bölümSırası.insert(ad, bölüm);
+            sonuç.append(Bölüm{ad, {}});
+            anahtarSırası.emplace_back();
             continue;
         }
         qsizetype eşittir = 0;
         while (eşittir < satır.size() && satır[eşittir] != u'=')
             eşittir += satır[eşittir] == u'\\' ? 2 : 1;
-        if (!bölüm || eşittir >= satır.size())
+        if (bölüm < 0 || eşittir >= satır.size())
             return std::nullopt;
-        const std::optional<QString> anahtar = Çöz(satır.first(eşittir).trimmed());
-        const std::optional<QString> değer = Çöz(satır.sliced(eşittir + 1).trimmed());
+        std::optional<QString> anahtar = Çöz(satır.first(eşittir).trimmed());
+        std::optional<QString> değer = Çöz(satır.sliced(eşittir + 1).trimmed());
         if (!anahtar || !değer)
             return std::nullopt;
-        auto g = std::find_if(bölüm->girdiler.begin(), bölüm->girdiler.end(),
-                              [&](const AyarGirdisi &x) { return x.first == *anahtar; });
-        if (g != bölüm->girdiler.end())
-            g->second = *değer;
-        else
-            bölüm->girdiler.append({*anahtar, *değer});
+        QList<AyarGirdisi> &girdiler = sonuç[bölüm].girdiler;
+        QHash<QString, qsizetype> &sıra = anahtarSırası[bölüm];
+        if (const auto bulunan = sıra.constFind(*anahtar); bulunan != sıra.cend()) {
+            girdiler[*bulunan].second = std::move(*değer);
+        } else {
+            sıra.insert(*anahtar, girdiler.size());
+            girdiler.append(AyarGirdisi(std::move(*anahtar), std::move(*değer)));
+        }
     }
     return sonuç;
 }

@@ -5,6 +5,7 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 using AyarGirdisi = QPair<QString, QString>;
@@ -23,7 +24,8 @@ class AyarDeposu {
 public:
     // Opens the store kept in `dosyaYolu`; a missing file is an empty store. A file that cannot
     // be parsed is copied aside (see BozukDosyaKopyası) and the store starts empty. A file that
-    // exists but cannot be read leaves the store empty and refuses every write, so it survives.
+    // exists but cannot be read, or is no regular file, leaves the store empty and refuses every
+    // write, so it survives.
     explicit AyarDeposu(QString dosyaYolu);
 
     // The stored text, or `varsayılan` when the section or the key does not exist.
@@ -43,25 +45,42 @@ public:
     // the section has no keys or does not exist.
     QList<AyarGirdisi> BölümüOku(const QString &bölüm) const;
 
+    // Runs `değişiklikler`, any number of Yaz and BölümüSil calls on this store, and writes the
+    // file once at the end: a crash or a kill at any moment leaves the file as it was before or
+    // with every change, never some of them. A change that throws inside is left out, as it
+    // would be on its own; when the final write fails, nothing has changed and ÇalışmaHatası is
+    // thrown.
+    void TekYazımda(const std::function<void()> &değişiklikler);
+
     // Where a damaged file was set aside at opening; empty when the file was sound.
     const QString &BozukDosyaKopyası() const { return bozukDosyaKopyası; }
 
-private:
+    // A section as the file holds it. The file's text is made and read by the two functions
+    // below alone, so the format can be checked apart from the disk.
     struct Bölüm {
         QString ad;
         QList<AyarGirdisi> girdiler;
+        bool operator==(const Bölüm &) const = default;
     };
-    // Writes `yeni` to the file atomically and only then takes it as the store's content.
-    void Kaydet(const QList<Bölüm> &yeni);
     static QByteArray Yazıya(const QList<Bölüm> &bölümler);
-    // The sections held in `bayt`, or nothing when the bytes are not a sound settings file.
+    // The sections held in `bayt`, or nothing when the bytes are not a sound settings file. Takes
+    // time in proportion to the bytes, however many sections and keys they hold.
     static std::optional<QList<Bölüm>> Ayrıştır(const QByteArray &bayt);
+
+private:
+    // Writes `yeni` to the file atomically and only then takes it as the store's content; inside
+    // TekYazımda it only takes it, and the write waits for the end.
+    void Kaydet(const QList<Bölüm> &yeni);
+    void DosyayaYaz(const QList<Bölüm> &yeni) const;
 
     QString dosyaYolu;
     QString bozukDosyaKopyası;
     QList<Bölüm> bölümler;
     // The file on disk could not be read or set aside: it must not be replaced.
     bool yazmaKapalı = false;
+    // Inside TekYazımda: changes wait in memory for the one write at its end.
+    bool tekYazım = false;
+    bool bekleyenDeğişiklik = false;
 };
 
 // The folder that holds the settings files: the user's configuration folder unless a test

@@ -1,6 +1,7 @@
 #include "Fotograf.h"
 
 #include "CalismaHatasi.h"
+#include "DuzenliDosya.h"
 #include "Yerlesim.h"
 #include "Yuvarlama.h"
 
@@ -93,16 +94,21 @@ QSize EnKüçükÇalışmaBoyutu()
 
 Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük)
 {
-    QFile dosya(yol);
-    if (!dosya.exists())
-        throw ÇalışmaHatası(HataNo::DosyaBulunamadı);
-    if (!dosya.open(QIODevice::ReadOnly))
-        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+    QFile dosya;
+    switch (DüzenliDosyayıAç(dosya, yol)) {
+    case AçılışSonucu::Açıldı: break;
+    case AçılışSonucu::Yok: throw ÇalışmaHatası(HataNo::DosyaBulunamadı);
+    case AçılışSonucu::DüzenliDosyaDeğil:
+    case AçılışSonucu::Okunamıyor: throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+    }
 
     QImageReader okuyucu(&dosya);
     okuyucu.setAutoTransform(true);
     okuyucu.setAllocationLimit(BütünÇözmeSınırıMB);
-    const QSize kayıtlı = okuyucu.size();
+    QSize kayıtlı = okuyucu.size();
+    // A BMP stored top-down reports its height as negative.
+    if (kayıtlı.width() > 0 && kayıtlı.height() < 0)
+        kayıtlı.setHeight(-kayıtlı.height());
     if (!okuyucu.canRead() || kayıtlı.isEmpty() || kayıtlı.width() > EnUzunKenar
         || kayıtlı.height() > EnUzunKenar || qint64(kayıtlı.width()) * kayıtlı.height() > EnÇokPiksel)
         GeçersizResim();

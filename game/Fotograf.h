@@ -35,6 +35,7 @@ private:
 QSize EnKüçükÇalışmaBoyutu();
 
 // Loads the picture file at `yol`, applying its EXIF orientation, decoded at the working
-// resolution for `enKüçük`. Throws ÇalışmaHatası 53 when there is no such file and 481 when it
-// is not a readable picture: not an image, truncated, or of absurd dimensions.
+// resolution for `enKüçük`. Throws ÇalışmaHatası 53 when there is no such file, 75 when it
+// cannot be opened or is no regular file (a FIFO is never waited on), and 481 when it is not a
+// readable picture: not an image, truncated, or of absurd dimensions.
 Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük = EnKüçükÇalışmaBoyutu());

@@ -2,11 +2,13 @@
 #include "CalismaHatasi.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -123,6 +125,39 @@ private slots:
         const AyarDeposu depo(yol);
         QCOMPARE(Görünüm(depo, "A"), görünüm);
         QCOMPARE(Baytlar(depo.BozukDosyaKopyası()), görünüm == "A:" ? içerik : QByteArray());
+    }
+
+    // A FIFO where the file should be is neither waited on nor replaced.
+    void fifoBeklenmez()
+    {
+        QVERIFY(mkfifo(QFile::encodeName(yol).constData(), 0600) == 0);
+        AyarDeposu depo(yol);
+        QVERIFY(depo.BölümüOku("A").isEmpty());
+        QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.Yaz("A", "k", "v"));
+        QVERIFY(QFileInfo(yol).exists() && !QFileInfo(yol).isFile());
+    }
+
+    // Inside TekYazımda the file changes once, at the end, with everything; or not at all.
+    void tekYazimdaHepsiYaDaHicbiri()
+    {
+        AyarDeposu(yol).Yaz("Oyun", "Foto-0", "eski");
+        const QByteArray önce = Baytlar(yol);
+        AyarDeposu depo(yol);
+        depo.TekYazımda([&] {
+            depo.BölümüSil("Oyun");
+            QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.BölümüSil("Oyun"));
+            depo.Yaz("Oyun", "Foto-0", "yeni");
+            depo.Yaz("Oyun\\Bilgiler", "Saniye Bilgisi", "4");
+            QCOMPARE(Baytlar(yol), önce);
+        });
+        QCOMPARE(Görünüm(AyarDeposu(yol), "Oyun"), "Oyun: Foto-0=yeni");
+        QCOMPARE(Görünüm(AyarDeposu(yol), "Oyun\\Bilgiler"), "Oyun\\Bilgiler: Saniye Bilgisi=4");
+
+        QFile engel(klasör.filePath("engel"));
+        QVERIFY(engel.open(QIODevice::WriteOnly));
+        AyarDeposu yazılamaz(klasör.filePath("engel/Velbor-Eng.ini"));
+        QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, yazılamaz.TekYazımda([&] { yazılamaz.Yaz("A", "k", "v"); }));
+        QCOMPARE(yazılamaz.Oku("A", "k", "yok"), "yok");
     }
 
     void okunamayanDosyaKorunur()

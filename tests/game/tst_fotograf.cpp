@@ -5,9 +5,13 @@
 #include "Yerlesim.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -36,6 +40,23 @@ QByteArray DevGibi(QByteArray jpeg)
     const qsizetype çerçeve = jpeg.indexOf(QByteArray::fromHex("ffc0"));
     jpeg.replace(çerçeve + 5, 4, QByteArray::fromHex("ea60ea60"));
     return jpeg;
+}
+
+// The picture as a BMP stored top-down: rows from the top, the height written negative.
+QByteArray YukarıdanAşağı(const QImage &resim)
+{
+    QByteArray bmp;
+    QBuffer tampon(&bmp);
+    tampon.open(QIODevice::WriteOnly);
+    resim.convertToFormat(QImage::Format_RGB888).save(&tampon, "BMP");
+    const auto tamsayı = [&](int yer) { return qFromLittleEndian<qint32>(bmp.constData() + yer); };
+    const int veri = tamsayı(10), yükseklik = tamsayı(22), satır = (tamsayı(18) * 3 + 3) & ~3;
+    QByteArray satırlar;
+    for (int y = yükseklik - 1; y >= 0; --y)
+        satırlar += bmp.mid(veri + y * satır, satır);
+    bmp.replace(veri, satırlar.size(), satırlar);
+    qToLittleEndian<qint32>(-yükseklik, bmp.data() + 22);
+    return bmp;
 }
 
 int HataNumarası(const QString &yol)
@@ -93,6 +114,20 @@ private slots:
         QFETCH(int, numara);
         QCOMPARE(HataNumarası(Yaz(ad, baytlar)), numara);
         QCOMPARE(HataNumarası(klasör.filePath(QStringLiteral("missing.jpg"))), HataNo::DosyaBulunamadı);
+        // Not a file to read at all: a FIFO would wait for a writer for ever, a folder holds no picture.
+        const QString fifo = klasör.filePath(QStringLiteral("pipe.jpg")), dizin = klasör.filePath(QStringLiteral("album.jpg"));
+        QVERIFY(QFileInfo::exists(fifo) || mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QVERIFY(QDir().mkpath(dizin));
+        QCOMPARE(HataNumarası(fifo), HataNo::DosyaErişimHatası);
+        QCOMPARE(HataNumarası(dizin), HataNo::DosyaErişimHatası);
+    }
+
+    void topDownBitmapLoads()
+    {
+        const QImage kaynak = RenkliResim(QSize(7, 5));
+        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("topdown.bmp"), YukarıdanAşağı(kaynak)), QSize(7, 5));
+        QCOMPARE(fotoğraf.Boyut(), QSize(7, 5));
+        QCOMPARE(fotoğraf.ÇalışmaResmi(), kaynak);
     }
 
     void piecesAreTheirSourceRectangles()
