@@ -2,11 +2,16 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -14,6 +19,19 @@ constexpr QByteArrayView İstekBaşı = "tilora-front\n";
 // A request is the header and a token line; anything longer is not ours and is dropped.
 constexpr qsizetype EnUzunİstek = 512;
 constexpr int YanıtSüresiMs = 2000;
+
+// A folder the lock and the socket may live in: a real folder, not a link, of this user's own,
+// closed to everyone else, inside a parent that nobody else can write to (who can write there can
+// swap the folder).
+bool KendiKlasörüMü(const QString &klasör)
+{
+    struct stat bilgi = {};
+    struct stat üst = {};
+    return ::lstat(QFile::encodeName(klasör).constData(), &bilgi) == 0 && S_ISDIR(bilgi.st_mode)
+           && bilgi.st_uid == ::geteuid() && (bilgi.st_mode & 077) == 0
+           && ::stat(QFile::encodeName(QFileInfo(klasör).absolutePath()).constData(), &üst) == 0
+           && (üst.st_uid == ::geteuid() || üst.st_uid == 0) && ((üst.st_mode & 022) == 0 || (üst.st_mode & S_ISVTX));
+}
 
 QByteArray BaşlatmaBelirteci()
 {
@@ -27,11 +45,13 @@ QByteArray BaşlatmaBelirteci()
 
 TekKopya::TekKopya(const QString &pencereBaşlığı, const QString &klasör)
 {
-    const QByteArray anahtar =
-        QCryptographicHash::hash(pencereBaşlığı.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-    const QString kök = QDir(klasör).filePath(QStringLiteral("tilora-") + QString::fromLatin1(anahtar));
-    kilitYolu = kök + QStringLiteral(".lock");
-    soketYolu = kök + QStringLiteral(".socket");
+    if (!klasör.isEmpty()) {
+        const QByteArray anahtar =
+            QCryptographicHash::hash(pencereBaşlığı.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
+        const QString kök = QDir(klasör).filePath(QStringLiteral("tilora-") + QString::fromLatin1(anahtar));
+        kilitYolu = kök + QStringLiteral(".lock");
+        soketYolu = kök + QStringLiteral(".socket");
+    }
     sunucu.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&sunucu, &QLocalServer::newConnection, this, [this] {
         while (sunucu.hasPendingConnections())
@@ -41,12 +61,24 @@ TekKopya::TekKopya(const QString &pencereBaşlığı, const QString &klasör)
 
 QString TekKopya::ÇalışmaKlasörü()
 {
-    // Qt creates the folder when missing and insists that it belongs to the user alone.
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString çalışma = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!çalışma.isEmpty() && KendiKlasörüMü(çalışma))
+        return QDir::cleanPath(çalışma);
+    // Without a runtime folder of the user's own, one in the user's cache; never a shared one.
+    const QString önbellek = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString klasör = QDir::cleanPath(önbellek + QStringLiteral("/tilora-run"));
+    if (önbellek.isEmpty() || !QDir().mkpath(önbellek))
+        return {};
+    ::mkdir(QFile::encodeName(klasör).constData(), 0700);
+    return KendiKlasörüMü(klasör) ? klasör : QString();
 }
 
 bool TekKopya::İlkKopyaMı()
 {
+    if (kilitYolu.isEmpty()) {
+        qWarning("tilora: no private folder for the single-copy lock; a second start may open a second window");
+        return true;
+    }
     kilit = std::make_unique<QLockFile>(kilitYolu);
     // A lock is stale only when its process is gone, never because it is old.
     kilit->setStaleLockTime(0);

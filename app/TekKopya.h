@@ -25,7 +25,8 @@ public:
     // activation token; true when it confirmed.
     bool ÇalışanKopyayıÖneGetir();
 
-    // The user's private runtime folder.
+    // The user's private runtime folder, or one made in the user's cache when there is none of
+    // the user's own; empty when neither will do, and the game then runs without the check.
     static QString ÇalışmaKlasörü();
 
 signals:

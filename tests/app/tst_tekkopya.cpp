@@ -9,6 +9,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -65,6 +66,55 @@ private slots:
         // Another title is another program.
         TekKopya başka(QStringLiteral("Orvane - Tilora 2.00"), klasör.path());
         QVERIFY(başka.İlkKopyaMı());
+    }
+
+    // The lock and socket live only in a folder of the user's own that nobody else can open or swap.
+    void privateFolderOnly_data()
+    {
+        QTest::addColumn<QString>("çalışma");
+        QTest::addColumn<QString>("beklenen");
+        QTest::newRow("private runtime folder") << "private" << "runtime";
+        QTest::newRow("no runtime folder") << "unset" << "cache";
+        QTest::newRow("runtime folder open to the group") << "group" << "cache";
+        QTest::newRow("another user's runtime folder") << "foreign" << "cache";
+        QTest::newRow("a link to a private folder") << "link" << "cache";
+        QTest::newRow("nothing private, cache open to all") << "open cache" << "none";
+    }
+    void privateFolderOnly()
+    {
+        QFETCH(QString, çalışma);
+        QFETCH(QString, beklenen);
+        QTemporaryDir kök;
+        const QString runtime = kök.filePath(QStringLiteral("runtime"));
+        const QString önbellek = kök.filePath(QStringLiteral("cache"));
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(önbellek));
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QString değişken = runtime;
+        if (çalışma == "group")
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+        if (çalışma == "foreign" && (::geteuid() != 0 || ::chown(QFile::encodeName(runtime).constData(), 65534, 65534) != 0))
+            QSKIP("only root can give a folder to another user");
+        if (çalışma == "link") {
+            değişken = kök.filePath(QStringLiteral("link"));
+            QVERIFY(QFile::link(runtime, değişken));
+        }
+        if (çalışma == "open cache")
+            QFile::setPermissions(önbellek, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                                | QFile::WriteOther | QFile::ExeOther);
+        const QByteArray eskiÇalışma = qgetenv("XDG_RUNTIME_DIR"), eskiÖnbellek = qgetenv("XDG_CACHE_HOME");
+        if (çalışma == "unset" || çalışma == "open cache")
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(değişken));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(önbellek));
+        const QString seçilen = TekKopya::ÇalışmaKlasörü();
+        qputenv("XDG_RUNTIME_DIR", eskiÇalışma);
+        qputenv("XDG_CACHE_HOME", eskiÖnbellek);
+        const QString yer = beklenen == "runtime" ? runtime : beklenen == "cache" ? önbellek + QStringLiteral("/tilora-run") : QString();
+        QCOMPARE(seçilen, yer);
+        // Without a fit folder the game runs without the check rather than not at all.
+        TekKopya tekKopya(Başlık, seçilen);
+        QVERIFY(tekKopya.İlkKopyaMı());
     }
 
     void crashedCopyDoesNotBlock()
