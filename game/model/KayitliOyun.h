@@ -26,5 +26,6 @@ struct KayıtlıDurum {
 // Reads a saved game back for an N x N board, taking the entries by their order. Throws
 // ÇalışmaHatası with a description of what makes no sense: not one entry per position, tiles
 // that are not each piece but the bottom-right one exactly once, not exactly one empty place,
-// an empty place that names another position, or a value or counter out of range or no number.
+// an empty place that names another position, pieces that no slides can bring home, or a value or
+// counter out of range or no number. Stored values are quoted in the description only in part.
 KayıtlıDurum KayıtlıOyunuOku(const QList<AyarGirdisi> &girdiler, const KayıtBilgileri &bilgiler, int bölmeSayısı);

@@ -130,7 +130,7 @@ private slots:
 
     void noGameOrClearBoxSavesNoGame()
     {
-        KayıtlıOyunYaz({"1", "0", "2", "3", "4", "5", "6", "7", "8B"});
+        KayıtlıOyunYaz({"1", "2", "0", "3", "4", "5", "6", "7", "8B"});
         const auto kayıt = [] { return Ayarlar().BölümüOku(Oyun) + Ayarlar().BölümüOku(Bilgiler); };
         const QList<AyarGirdisi> önce = kayıt();
         {
@@ -167,7 +167,7 @@ private slots:
     {
         Ayarlar().Yaz(Ayar, QStringLiteral("Oyunu Kaydet"), QStringLiteral("1"));
         auto form = Başlat();
-        KayıtlıOyunYaz({"1", "0", "2", "3", "4", "5", "6", "7", "8B"});
+        KayıtlıOyunYaz({"1", "2", "0", "3", "4", "5", "6", "7", "8B"});
         form->OyunuKaydetOnayı->setChecked(false);
         QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), 9);
 
@@ -206,9 +206,13 @@ private slots:
             << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "3B"} << sayaçlar << "\"3B\"";
         QTest::newRow("not a number") << QStringList{"1", "zero", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "\"zero\"";
         QTest::newRow("lower-case mark") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8b"} << sayaçlar << "\"8b\"";
-        QTest::newRow("minutes out of range") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"}
+        QTest::newRow("two pieces exchanged") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar
+                                              << "no slides can bring";
+        QTest::newRow("a megabyte in one value") << QStringList{QString(1 << 20, u'7'), "0", "2", "3", "4", "5", "6", "7", "8B"}
+                                                 << sayaçlar << "\"777777";
+        QTest::newRow("minutes out of range") << QStringList{"1", "2", "0", "3", "4", "5", "6", "7", "8B"}
                                               << QStringList{"0", "75", "0", "0"} << "minutes \"75\"";
-        QTest::newRow("click count no number") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"}
+        QTest::newRow("click count no number") << QStringList{"1", "2", "0", "3", "4", "5", "6", "7", "8B"}
                                                << QStringList{"0", "0", "0", "many"} << "click count";
     }
 
@@ -224,6 +228,7 @@ private slots:
         QCOMPARE(ortam->mesajlar.size(), 1);
         QCOMPARE(ortam->mesajlar[0].başlık, QStringLiteral("Error Occured!"));
         QVERIFY2(ortam->mesajlar[0].metin.contains(neden), qPrintable(ortam->mesajlar[0].metin));
+        QVERIFY(ortam->mesajlar[0].metin.size() < 400);
         // A start without a saved game: the photo whole, nothing running, and it plays.
         QVERIFY(!form->OyunSürüyor());
         for (int konum = 0; konum < 9; ++konum)
