@@ -2,6 +2,7 @@
 
 #include "Dizgeler.h"
 #include "MesajKutusu.h"
+#include "SistemKapanisi.h"
 
 #include <exception>
 #include <new>
@@ -17,7 +18,8 @@ void HataBildir(const ÇalışmaHatası &hata)
     MesajKutusunuOrtala();
     const MesajYanıtı yanıt = MesajGöster(HataMetni(hata.Numara(), hata.Açıklama()),
                                           MesajDüğmeleri::EvetHayır, MesajSimgesi::Kritik, Dizge(70));
-    if (yanıt != MesajYanıtı::Evet)
+    // Closed by the system rather than answered: the close the system asked for saves as usual.
+    if (yanıt != MesajYanıtı::Evet && !SistemKapanışı::İstendi())
         ortam().programıSonlandır();
 }
 

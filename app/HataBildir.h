@@ -10,7 +10,8 @@
 QString HataMetni(int numara, const QString &açıklama);
 
 // The error report: returns when the player chooses to go on; otherwise ends the program at
-// once, without asking any window and without saving anything.
+// once, without asking any window and without saving anything. Closed by the system's request
+// to end, it returns too, and that close saves.
 void HataBildir(const ÇalışmaHatası &hata);
 
 // How a handler treats a failing step: report it (and go on with the next step when the player

@@ -1,5 +1,6 @@
 #include "MesajKutusu.h"
 
+#include "SistemKapanisi.h"
 #include "Yuvarlama.h"
 
 #include <QApplication>
@@ -46,7 +47,14 @@ MesajYanıtı MesajGöster(const QString &metin, MesajDüğmeleri düğmeler, Me
                         const QString &başlık)
 {
     MesajKutusuİsteği istek{metin, düğmeler, simge, başlık, std::exchange(SahipPencere, std::nullopt)};
-    return ortam().mesajKutusu(istek);
+    // Once the system is ending the program no box opens, and one open then counts as closed
+    // with its No or OK.
+    const MesajYanıtı vazgeçme = düğmeler == MesajDüğmeleri::EvetHayır ? MesajYanıtı::Hayır : MesajYanıtı::Tamam;
+    if (SistemKapanışı::İstendi())
+        return vazgeçme;
+    const AçıkKutu açık;
+    const MesajYanıtı yanıt = ortam().mesajKutusu(istek);
+    return SistemKapanışı::İstendi() ? vazgeçme : yanıt;
 }
 
 std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu)

@@ -16,7 +16,8 @@ class QWidget;
 void MesajKutusunuOrtala();
 
 // Shows a message box through the platform seam, centred when MesajKutusunuOrtala was called
-// just before, and returns the button pressed.
+// just before, and returns the button pressed. Once the system is ending the program, the box
+// reads as No or OK without opening.
 MesajYanıtı MesajGöster(const QString &metin, MesajDüğmeleri düğmeler, MesajSimgesi simge,
                         const QString &başlık = QString::fromUtf8(Kimlik::UygulamaBaşlığı));
 

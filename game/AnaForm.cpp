@@ -10,6 +10,7 @@
 #include "OrtakDegiskenler.h"
 #include "OrtakYordamlar.h"
 #include "ResimKutusu.h"
+#include "SistemKapanisi.h"
 #include "Uygulama.h"
 #include "Yuvarlama.h"
 
@@ -179,15 +180,17 @@ void AnaForm::DeğerEtiketiniYaz(QLabel *etiket, const QString &metin)
 
 void AnaForm::YeniFotoğrafDüğmesi_Click()
 {
-    FotoğrafSeçFormu(this, [this](const Fotoğraf &fotoğraf) {
+    FotoğrafSeçFormu diyalog(this, [this](const Fotoğraf &fotoğraf) {
         FotoğrafıAl(fotoğraf);
         ParçalaraBölSeçeneği_Click(SonBölme);
-    }).exec();
+    });
+    ModalAç(diyalog);
 }
 
 void AnaForm::HakkındaDüğmesi_Click()
 {
-    HakkındaFormu(this).exec();
+    HakkındaFormu diyalog(this);
+    ModalAç(diyalog);
 }
 
 void AnaForm::ÇıkışDüğmesi_Click()
@@ -197,13 +200,23 @@ void AnaForm::ÇıkışDüğmesi_Click()
 
 void AnaForm::Kapat(KapanmaNedeni neden)
 {
-    // A dialog left open would keep the program alive behind a closed window.
-    while (QWidget *açıkDiyalog = QApplication::activeModalWidget()) {
-        if (!açıkDiyalog->close())
-            break;
+    if (neden == KapanmaNedeni::OturumSonu || neden == KapanmaNedeni::GörevYöneticisi) {
+        SistemKapanışı::İste([this, neden] { NedeniyleKapat(neden); });
+        return;
     }
-    kapanmaNedeni = neden;
+    // Esc can reach the window while a box is shown but not yet active: the box answers it.
+    if (!AçıkKutu::Var())
+        NedeniyleKapat(neden);
+}
+
+void AnaForm::NedeniyleKapat(KapanmaNedeni neden)
+{
+    if (kapandı)
+        return;
+    // The reason belongs to this close alone: a close the window refuses must not leave it behind.
+    const KapanmaNedeni önceki = std::exchange(kapanmaNedeni, neden);
     close();
+    kapanmaNedeni = önceki;
 }
 
 void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
@@ -217,11 +230,8 @@ void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
 
 void AnaForm::closeEvent(QCloseEvent *olay)
 {
-    const KapanmaNedeni neden = std::exchange(kapanmaNedeni, KapanmaNedeni::KapatmaKutusu);
-    if (Form_QueryUnload(neden))
-        olay->ignore();
-    else
-        olay->accept();
+    kapandı = !Form_QueryUnload(kapanmaNedeni);
+    olay->setAccepted(kapandı);
 }
 
 bool AnaForm::Form_QueryUnload(KapanmaNedeni neden)

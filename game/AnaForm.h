@@ -54,7 +54,8 @@ public:
     void ÇıkışDüğmesi_Click();
     // Runs before the window closes; true keeps it open.
     bool Form_QueryUnload(KapanmaNedeni neden);
-    // Closes the window for the given reason.
+    // Closes the window for the given reason. The system's reasons close an open box first and
+    // close the window once its handler has finished; the player's wait until no box is open.
     void Kapat(KapanmaNedeni neden);
     // Another start of the game asked this copy to come to the front.
     void ÖneGel(const QByteArray &başlatmaBelirteci);
@@ -111,8 +112,14 @@ private:
     void KayıtlıOyunuGeriYükle();
     void PencereyiYerleştir();
     void AyarlarıKaydet();
+    void AyarlarıYaz();
     void OyunuKaydet();
 
+    void NedeniyleKapat(KapanmaNedeni neden);
+
+    // The reason of the close under way; a close the program did not start comes from the close box.
     KapanmaNedeni kapanmaNedeni = KapanmaNedeni::KapatmaKutusu;
+    // The window has closed for good: a later request changes nothing.
+    bool kapandı = false;
     bool günSonuMesajıAçık = false;
 };

@@ -12,7 +12,10 @@
 #include "ResimKutusu.h"
 #include "Yuvarlama.h"
 
+#include <QGuiApplication>
 #include <QScreen>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -60,6 +63,29 @@ int KenarPikseli(const QString &metin)
     if (std::abs(twip) > 32767.0f * TwipBaşınaPiksel)
         throw ÇalışmaHatası(HataNo::Taşma);
     return Piksel(twip);
+}
+
+// Where a window stored at `pencere` goes: there, when enough of it lies on a screen to be seen
+// and dragged; else onto the nearest screen, as close to its stored place as fits.
+QPoint GörünürYer(const QRect &pencere)
+{
+    constexpr int TutulacakKenar = 48;
+    const QList<QScreen *> ekranlar = QGuiApplication::screens();
+    const QSize görünmesiGereken(std::min(TutulacakKenar, pencere.width()), std::min(TutulacakKenar, pencere.height()));
+    const auto görünürMü = [&](const QScreen *ekran) {
+        const QSize ortak = ekran->availableGeometry().intersected(pencere).size();
+        return ortak.width() >= görünmesiGereken.width() && ortak.height() >= görünmesiGereken.height();
+    };
+    if (ekranlar.isEmpty() || std::any_of(ekranlar.cbegin(), ekranlar.cend(), görünürMü))
+        return pencere.topLeft();
+    const auto uzaklık = [&](const QScreen *ekran) {
+        return (ekran->availableGeometry().center() - pencere.center()).manhattanLength();
+    };
+    const QRect alan = (*std::min_element(ekranlar.cbegin(), ekranlar.cend(), [&](const QScreen *a, const QScreen *b) {
+                           return uzaklık(a) < uzaklık(b);
+                       }))->availableGeometry();
+    return QPoint(std::clamp(pencere.x(), alan.left(), std::max(alan.left(), alan.right() + 1 - pencere.width())),
+                  std::clamp(pencere.y(), alan.top(), std::max(alan.top(), alan.bottom() + 1 - pencere.height())));
 }
 
 }  // namespace
@@ -144,7 +170,7 @@ void AnaForm::PencereyiYerleştir()
         const QString üst = Oku(AyarlarBölümü, "Ust Bosluk", QString());
         yer = QPoint(sol.isEmpty() ? yer.x() : KenarPikseli(sol), üst.isEmpty() ? yer.y() : KenarPikseli(üst));
     });
-    move(yer);
+    move(GörünürYer(QRect(yer, frameGeometry().size())));
 }
 
 void AnaForm::OyunuKaydetOnayı_Click()
@@ -154,7 +180,13 @@ void AnaForm::OyunuKaydetOnayı_Click()
     KayıtlıOyunuSil();
 }
 
+// One write for the whole save: a kill at any moment leaves the last save's file or this one.
 void AnaForm::AyarlarıKaydet()
+{
+    Adım(HataTarzı::Sessiz, [this] { Ayarlar().TekYazımda([this] { AyarlarıYaz(); }); });
+}
+
+void AnaForm::AyarlarıYaz()
 {
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
         Yaz(AyarlarBölümü, QStringLiteral("Sol Bosluk"), QString::number(frameGeometry().x() * TwipBaşınaPiksel));

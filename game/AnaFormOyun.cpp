@@ -189,10 +189,15 @@ void AnaForm::SesÇal(const QString &ad)
         ortam().sesÇal(ad);
 }
 
+// Both sections go in one write: the positions never outlive their clock and count on disk.
 void AnaForm::KayıtlıOyunuSil()
 {
-    for (const char *bölüm : {"Oyun\\Bilgiler", "Oyun"})
-        Adım(HataTarzı::Sessiz, [&] { Ayarlar().BölümüSil(QLatin1String(bölüm)); });
+    Adım(HataTarzı::Sessiz, [] {
+        Ayarlar().TekYazımda([] {
+            for (const char *bölüm : {"Oyun\\Bilgiler", "Oyun"})
+                Adım(HataTarzı::Sessiz, [&] { Ayarlar().BölümüSil(QLatin1String(bölüm)); });
+        });
+    });
 }
 
 void AnaForm::SüreHesapla_Timer()

@@ -2,14 +2,20 @@
 // clock and the ways it closes.
 #include "AnaForm.h"
 #include "AyarDeposu.h"
+#include "HataBildir.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
 #include "SahteOrtam.h"
+#include "Sinyaller.h"
 #include "TestFotografi.h"
 #include "Yuvarlama.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -45,10 +51,23 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     std::optional<SahteOrtam> ortam;
+    // The window that a termination signal to this process closes.
+    AnaForm *sinyalinFormu = nullptr;
 
 private slots:
+    void initTestCase()
+    {
+        SonlandırmaSinyalleriniBağla([this] {
+            if (sinyalinFormu)
+                sinyalinFormu->Kapat(KapanmaNedeni::GörevYöneticisi);
+        });
+    }
     void init() { ortam.emplace(); }
-    void cleanup() { ortam.reset(); }
+    void cleanup()
+    {
+        sinyalinFormu = nullptr;
+        ortam.reset();
+    }
 
     void divisionRebuildsTheBoard()
     {
@@ -243,6 +262,79 @@ private slots:
         form->Kapat(KapanmaNedeni::OturumSonu);
         QVERIFY(!form->isVisible());
         QCOMPARE(ortam->mesajlar.size(), 2);
+    }
+
+    // Told to end while a box is open, the box closes as its No, OK or Cancel would, the handler
+    // behind it finishes, and the window closes as for the task manager: everything saved.
+    void terminationWithABoxOpen_data()
+    {
+        QTest::addColumn<QString>("kutu");
+        QTest::addColumn<bool>("oyunKaydedilir");
+        QTest::newRow("exit question") << "question" << true;
+        QTest::newRow("error report") << "error" << true;
+        QTest::newRow("congratulation") << "congratulation" << false;
+        QTest::newRow("24-hour notice") << "notice" << true;
+        QTest::newRow("no photo yet") << "no photo" << false;
+        QTest::newRow("photo dialog, two signals") << "photo dialog" << true;
+        QTest::newRow("about dialog, a signal") << "about dialog" << true;
+    }
+    void terminationWithABoxOpen()
+    {
+        QFETCH(QString, kutu);
+        QFETCH(bool, oyunKaydedilir);
+        auto form = AçılmışForm(kutu != "no photo");
+        sinyalinFormu = form.get();
+        form->OyunuKaydetOnayı->setChecked(true);
+        if (kutu != "no photo")
+            BirHamleKala(*form);
+        ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) { form->Kapat(KapanmaNedeni::GörevYöneticisi); };
+        if (kutu.endsWith("dialog")) {
+            QTimer::singleShot(50, [&] {
+                std::raise(SIGTERM);
+                if (kutu == "photo dialog")
+                    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+            });
+        }
+
+        if (kutu == "question")
+            form->close();
+        else if (kutu == "error")
+            HataBildir(ÇalışmaHatası(HataNo::Taşma));
+        else if (kutu == "congratulation")
+            form->DağınıkParçalar_Click(8);
+        else if (kutu == "notice") {
+            form->oyunSaati = OyunSaati{59, 59, 23};
+            form->SüreHesapla_Timer();
+        } else if (kutu == "no photo")
+            form->YeniOyunDüğmesi_Click();
+        else if (kutu == "photo dialog")
+            form->YeniFotoğrafDüğmesi_Click();
+        else
+            form->HakkındaDüğmesi_Click();
+
+        QTRY_VERIFY(!form->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(ortam->sonlandırmalar, 0);
+        QCOMPARE(ortam->mesajlar.size(), kutu.endsWith("dialog") ? 0 : 1);
+        QCOMPARE(Ayar("Oyunu Kaydet"), QStringLiteral("1"));
+        QCOMPARE(Ayarlar().BölümüOku(QStringLiteral("Oyun")).size(), oyunKaydedilir ? 9 : 0);
+        // The clock as it stands after the notice, not the 24 hours it showed.
+        if (kutu == "notice")
+            QCOMPARE(Ayarlar().Oku(QStringLiteral("Oyun\\Bilgiler"), QStringLiteral("Saat Bilgisi")), QStringLiteral("0"));
+    }
+
+    // Esc while the exit question is up belongs to the question; the next close asks again.
+    void escapeDuringTheQuestion()
+    {
+        auto form = AçılmışForm();
+        ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) { form->ÇıkışDüğmesi_Click(); };
+        ortam->yanıtlar = {MesajYanıtı::Hayır, MesajYanıtı::Hayır};
+        form->close();
+        QVERIFY(form->isVisible());
+        form->close();
+        QCOMPARE(ortam->mesajlar.size(), 2);
+        QVERIFY(form->isVisible());
+        QCOMPARE(ortam->AyarMetni(), QString());
     }
 
     void closeWhileMinimisedKeepsThePosition()

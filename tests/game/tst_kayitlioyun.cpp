@@ -268,6 +268,33 @@ private slots:
         QVERIFY(Ortada(*form));
     }
 
+    // A stored place off every screen is brought back; one partly on a screen is the player's own.
+    void windowStaysWithinReach_data()
+    {
+        QTest::addColumn<QString>("sol");
+        QTest::addColumn<QString>("üst");
+        QTest::addColumn<bool>("taşınır");
+        QTest::newRow("far off the left") << "-99999" << "1500" << true;
+        QTest::newRow("far below") << "1500" << "400000" << true;
+        QTest::newRow("half off the left") << "-4500" << "1500" << false;
+    }
+    void windowStaysWithinReach()
+    {
+        QFETCH(QString, sol);
+        QFETCH(QString, üst);
+        QFETCH(bool, taşınır);
+        Ayarlar().Yaz(Ayar, QStringLiteral("Sol Bosluk"), sol);
+        Ayarlar().Yaz(Ayar, QStringLiteral("Ust Bosluk"), üst);
+        auto form = Başlat();
+        QVERIFY(ortam->mesajlar.isEmpty());
+        const QRect ekran = form->screen()->availableGeometry();
+        if (taşınır)
+            // On the screen, give or take the window frame the system adds once it is shown.
+            QVERIFY(ekran.adjusted(-4, -4, 4, 4).contains(form->frameGeometry()));
+        else
+            QCOMPARE(form->pos(), QPoint(sol.toInt() / 15, üst.toInt() / 15));
+    }
+
 private:
     std::unique_ptr<SahteOrtam> ortam;
 };

@@ -4,6 +4,7 @@
 #include "Kimlik.h"
 #include "OrtakDegiskenler.h"
 #include "Rastgele.h"
+#include "SistemKapanisi.h"
 
 #include <QFile>
 
@@ -14,6 +15,7 @@ SahteOrtam::SahteOrtam() : gerçek(ortam())
     FotoğrafYolu.clear();
     SonBölme = 0;
     AyarKlasörünüBelirle(ayarKlasörü.path());
+    SistemKapanışı::Unut();
 
     Ortam &o = ortam();
     o.mesajKutusu = [this](const MesajKutusuİsteği &istek) {
@@ -39,6 +41,7 @@ SahteOrtam::~SahteOrtam()
 {
     ortam() = gerçek;
     AyarlarıKapat();
+    SistemKapanışı::Unut();
 }
 
 QString SahteOrtam::AyarMetni() const

@@ -1,0 +1,85 @@
+#include "SistemKapanisi.h"
+
+#include <QApplication>
+#include <QDialog>
+
+#include <utility>
+
+namespace {
+
+int AçıkKutular = 0;
+bool İstek = false;
+std::function<void()> BekleyenKapanış;
+
+void KapanışıYap()
+{
+    if (const auto kapat = std::exchange(BekleyenKapanış, nullptr))
+        kapat();
+}
+
+// The innermost box first: each one's loop returns into the handler of the one below it.
+void KutularıKapat()
+{
+    while (QWidget *açılır = QApplication::activePopupWidget()) {
+        açılır->close();
+        if (QApplication::activePopupWidget() == açılır)
+            break;
+    }
+    while (QWidget *kutu = QApplication::activeModalWidget()) {
+        if (auto *diyalog = qobject_cast<QDialog *>(kutu))
+            diyalog->reject();
+        else
+            kutu->close();
+        if (QApplication::activeModalWidget() == kutu)
+            break;
+    }
+}
+
+}  // namespace
+
+void SistemKapanışı::İste(std::function<void()> kapat)
+{
+    if (İstek)
+        return;
+    İstek = true;
+    BekleyenKapanış = std::move(kapat);
+    KutularıKapat();
+    if (AçıkKutular == 0)
+        KapanışıYap();
+}
+
+bool SistemKapanışı::İstendi()
+{
+    return İstek;
+}
+
+void SistemKapanışı::Unut()
+{
+    İstek = false;
+    BekleyenKapanış = nullptr;
+}
+
+AçıkKutu::AçıkKutu()
+{
+    ++AçıkKutular;
+}
+
+AçıkKutu::~AçıkKutu()
+{
+    // The handler that opened the last box still runs: the close waits for the event loop.
+    if (--AçıkKutular == 0 && BekleyenKapanış)
+        QMetaObject::invokeMethod(qApp, KapanışıYap, Qt::QueuedConnection);
+}
+
+bool AçıkKutu::Var()
+{
+    return AçıkKutular > 0;
+}
+
+int ModalAç(QDialog &diyalog)
+{
+    if (İstek)
+        return QDialog::Rejected;
+    const AçıkKutu açık;
+    return diyalog.exec();
+}
