@@ -1,5 +1,7 @@
 // Start-up: from starting the process to the first painted main window, side by side with a
-// bare Qt widget program, and the memory each holds by then.
+// bare Qt widget program, and the memory each holds by then; and the start with hostile settings
+// files of 10 MB: a long value, a long saved-game value (the error report is the first window),
+// and 200,000 keys.
 // Usage: bench_baslangic [PHOTO_FOLDER]   (the folder is not used; runs itself as the child)
 //        bench_baslangic --child tilora|bare
 
@@ -8,6 +10,9 @@
 #include "Baslangic.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -63,26 +68,38 @@ int main(int argc, char *argv[])
     QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
     ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), ayarlar.path());
     ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), çalışma.path());
+    const QString ayarDosyası = ayarlar.filePath(QStringLiteral("Orvane/Velbor-Eng.ini"));
 
-    Ölçüm oyun{QStringLiteral("tilora: start to first painted window"), {}};
-    Ölçüm çıplak{QStringLiteral("bare Qt widget: start to first paint"), {}};
-    long oyunBellek = 0, çıplakBellek = 0;
-    for (int tekrar = 0; tekrar < 20; ++tekrar) {
-        for (const bool oyunMu : {true, false}) {
+    // Runs the child 20 times with the settings file holding `içerik` before each start.
+    const auto ölç = [&](const QString &ad, const char *çocuk, const QByteArray &içerik) {
+        Ölçüm ölçüm{ad, {}};
+        long bellek = 0;
+        for (int tekrar = 0; tekrar < 20; ++tekrar) {
+            QDir().mkpath(QFileInfo(ayarDosyası).path());
+            QFile dosya(ayarDosyası);
+            dosya.open(QIODevice::WriteOnly);
+            dosya.write(içerik);
+            dosya.close();
             QProcess süreç;
             süreç.setProcessEnvironment(ortam);
-            const double süre = Süre([&] {
-                süreç.start(QCoreApplication::applicationFilePath(),
-                            {QStringLiteral("--child"), QLatin1String(oyunMu ? "tilora" : "bare")});
+            ölçüm.süreler.append(Süre([&] {
+                süreç.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QLatin1String(çocuk)});
                 süreç.waitForFinished(-1);
-            });
-            const long bellek = süreç.readAllStandardOutput().trimmed().split(' ').value(1).toLong();
-            (oyunMu ? oyun : çıplak).süreler.append(süre);
-            (oyunMu ? oyunBellek : çıplakBellek) = std::max(oyunMu ? oyunBellek : çıplakBellek, bellek);
+            }));
+            bellek = std::max(bellek, süreç.readAllStandardOutput().trimmed().split(' ').value(1).toLong());
         }
-    }
-    oyun.Yazdır();
-    çıplak.Yazdır();
-    std::printf("peak memory at first paint: tilora %.1f MB, bare %.1f MB\n", oyunBellek / 1024.0, çıplakBellek / 1024.0);
+        ölçüm.Yazdır();
+        std::printf("%-44s peak memory at first paint %.1f MB\n", "", bellek / 1024.0);
+    };
+
+    ölç(QStringLiteral("tilora: start to first painted window"), "tilora", {});
+    ölç(QStringLiteral("bare Qt widget: start to first paint"), "bare", {});
+    const QByteArray onMB(10 << 20, 'x');
+    ölç(QStringLiteral("tilora, a 10 MB value"), "tilora", "[Ayarlar]\nSon Klasor=" + onMB + "\n");
+    ölç(QStringLiteral("tilora, a 10 MB saved-game value"), "tilora", "[Oyun]\nFoto-0=" + QByteArray(10 << 20, '7') + "\n");
+    QByteArray anahtarlar = "[Ayarlar]\n";
+    for (int sıra = 0; sıra < 200'000; ++sıra)
+        anahtarlar += "Anahtar " + QByteArray::number(sıra) + "=" + QByteArray::number(sıra * 7) + "\n";
+    ölç(QStringLiteral("tilora, 200,000 keys (%1 MB)").arg(anahtarlar.size() / 1048576.0, 0, 'f', 1), "tilora", anahtarlar);
     return 0;
 }
