@@ -42,6 +42,8 @@ DESTDIR=$stage "$cmake" --install "$build" --prefix /usr >/dev/null
 [ "$(ls -A "$stage")" = usr ] || fail "written outside the prefix: $(ls -A "$stage")"
 compare "the installation" "$(cd "$stage/usr" && find . ! -type d | sed 's|^\./||' | sort)" bin/tilora
 [ "$(readlink "$stage/usr/bin/tilora")" = ../lib/tilora/tilora ] || fail "bin/tilora is not a relative link into lib/tilora"
+# Nothing ties the installed program to the build folder or to a library folder of its own.
+! readelf -d "$stage/usr/lib/tilora/tilora" | grep -E 'RPATH|RUNPATH' || fail "the installed program has a library search path"
 
 report=$(desktop-file-validate "$stage/usr/share/applications/$id.desktop" 2>&1) || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
