@@ -45,6 +45,8 @@ std::unique_ptr<QApplication> UygulamayıBaşlat(int &argc, char **argv)
     BekleyenMesajlar.clear();
 
     QApplication::setApplicationName(QStringLiteral("tilora"));
+    // Wayland shells find the window's menu entry, and so its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TILORA_APP_ID));
     QApplication::setWindowIcon(ProgramSimgesi());
     // The windows are laid out in the classic dialog font size.
     QFont yazı = QApplication::font();
