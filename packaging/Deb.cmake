@@ -17,8 +17,9 @@ set(CPACK_PACKAGE_CONTACT "Orvane <info@orvane.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://www.orvane.example)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# One package of everything but the bin/ link: it takes the games/ link instead.
-set(CPACK_COMPONENTS_ALL Unspecified games_link)
+# One package of everything, with the link both in games/, where Debian keeps the programs of
+# games, and in bin/, so that it is on the PATH of root and of every user alike.
+set(CPACK_COMPONENTS_ALL Unspecified bin_link games_link)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 

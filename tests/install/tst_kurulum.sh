@@ -95,13 +95,15 @@ photo=$(sed -n 's/^Son Fotograf=//p' "$home/config/Orvane/Velbor-Eng.ini")
 [[ "$photo" == "$stage/usr/lib/tilora/Sample-"[12].jpg && -f "$photo" ]] ||
   fail "the program did not take a sample photo beside itself: Son Fotograf=$photo"
 
-# The Debian package: its name, its control fields and the same files, the link in games/.
+# The Debian package: its name, its control fields and the same files, the link in bin/ and games/.
 "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/deb" >/dev/null
 package=$tmp/deb/tilora_${version}_$(dpkg --print-architecture).deb
 [ -f "$package" ] || fail "no package $(basename "$package"): $(ls "$tmp/deb")"
 [ "$(dpkg-deb -f "$package" Section)" = games ] || fail "the package is not in section games"
 [[ "$(dpkg-deb -f "$package" Depends)" == *libqt6widgets6* ]] || fail "shlibdeps found no Qt libraries"
 listing=$(dpkg-deb -c "$package")
-compare "the package" "$(grep -v '^d' <<<"$listing" | sed -E 's|^.* \./usr/||; s| -> .*||' | sort)" games/tilora
-grep -q ' ./usr/games/tilora -> \.\./lib/tilora/tilora$' <<<"$listing" || fail "games/tilora is not a relative link into lib/tilora"
+compare "the package" "$(grep -v '^d' <<<"$listing" | sed -E 's|^.* \./usr/||; s| -> .*||' | sort)" bin/tilora games/tilora
+for link in bin games; do
+  grep -q " ./usr/$link/tilora -> \.\./lib/tilora/tilora$" <<<"$listing" || fail "$link/tilora is not a relative link into lib/tilora"
+done
 echo "installed, started and packed: $(basename "$package")"
