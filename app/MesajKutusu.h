@@ -16,9 +16,10 @@ class QWidget;
 void MesajKutusunuOrtala();
 
 // Shows a message box through the platform seam, centred when MesajKutusunuOrtala was called
-// just before, and returns the button pressed.
+// just before, and returns the button pressed. `ekMetin`, when given, stands under the text.
 MesajYanıtı MesajGöster(const QString &metin, MesajDüğmeleri düğmeler, MesajSimgesi simge,
-                        const QString &başlık = QString::fromUtf8(Kimlik::UygulamaBaşlığı));
+                        const QString &başlık = QString::fromUtf8(Kimlik::UygulamaBaşlığı),
+                        const QString &ekMetin = {});
 
 // Where a box with outer size `kutu` goes so that its centre lies on the centre of `sahip`
 // (nearest pixel, half to even); none when a coordinate of the owner is negative, which
