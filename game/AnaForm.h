@@ -130,6 +130,7 @@ private:
     void FotoğrafıBütünGöster();
     void KayıtlıOyunuSil();
     bool ParçayıKaydır(int konum);
+    void GeçmiştenKaydır(std::optional<int> konum, int sayıFarkı);
     void GeçmişiTemizle();
     void GeçmişKomutlarınıGüncelle();
     void ErişilebilirAdlarıYaz();

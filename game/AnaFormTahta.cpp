@@ -78,24 +78,23 @@ void AnaForm::SeçimTuşu()
         DağınıkParçalar_Click(tahta.BoşParçaNo());
 }
 
-// A slide taken back is a slide like any other, heard as one; the clock runs on.
 void AnaForm::GeriAl()
 {
-    const std::optional<int> konum = geçmiş.GeriAl();
-    if (!konum || !ParçayıKaydır(*konum))
-        return;
-    --HamleSayısı;
-    DeğerEtiketiniYaz(Etiket[3], QString::number(HamleSayısı));
-    Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TAMAM")); });
-    GeçmişKomutlarınıGüncelle();
+    GeçmiştenKaydır(geçmiş.GeriAl(), -1);
 }
 
 void AnaForm::Yinele()
 {
-    const std::optional<int> konum = geçmiş.Yinele();
+    GeçmiştenKaydır(geçmiş.Yinele(), 1);
+}
+
+// A slide taken back or made again is a slide like any other, heard as one, and moves the
+// count by one; the clock runs on.
+void AnaForm::GeçmiştenKaydır(std::optional<int> konum, int sayıFarkı)
+{
     if (!konum || !ParçayıKaydır(*konum))
         return;
-    ++HamleSayısı;
+    HamleSayısı += sayıFarkı;
     DeğerEtiketiniYaz(Etiket[3], QString::number(HamleSayısı));
     Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TAMAM")); });
     GeçmişKomutlarınıGüncelle();
