@@ -64,7 +64,6 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int index)
         DağınıkParçalar[konum]->show();
     }
     Adım(HataTarzı::Bildir, [&] { FotoğrafıKes(); });
-    GeçmişiTemizle();
     EnİyiSonuçlarıGöster();
     if (OyunYükleniyor)
         return;
