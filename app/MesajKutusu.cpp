@@ -44,9 +44,9 @@ void MesajKutusunuOrtala()
 }
 
 MesajYanıtı MesajGöster(const QString &metin, MesajDüğmeleri düğmeler, MesajSimgesi simge,
-                        const QString &başlık)
+                        const QString &başlık, const QString &ekMetin)
 {
-    MesajKutusuİsteği istek{metin, düğmeler, simge, başlık, std::exchange(SahipPencere, std::nullopt)};
+    MesajKutusuİsteği istek{metin, düğmeler, simge, başlık, std::exchange(SahipPencere, std::nullopt), ekMetin};
     // Once the system is ending the program no box opens, and one open then counts as closed
     // with its No or OK.
     const MesajYanıtı vazgeçme = düğmeler == MesajDüğmeleri::EvetHayır ? MesajYanıtı::Hayır : MesajYanıtı::Tamam;
@@ -85,6 +85,7 @@ MesajYanıtı MesajKutusunuGöster(const MesajKutusuİsteği &istek)
     kutu.setWindowTitle(istek.başlık);
     kutu.setText(istek.metin);
     kutu.setTextFormat(Qt::PlainText);
+    kutu.setInformativeText(istek.ekMetin);
     switch (istek.simge) {
     case MesajSimgesi::Bilgi: kutu.setIcon(QMessageBox::Information); break;
     case MesajSimgesi::Soru: kutu.setIcon(QMessageBox::Question); break;

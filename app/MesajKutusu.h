@@ -16,10 +16,11 @@ class QWidget;
 void MesajKutusunuOrtala();
 
 // Shows a message box through the platform seam, centred when MesajKutusunuOrtala was called
-// just before, and returns the button pressed. Once the system is ending the program, the box
-// reads as No or OK without opening.
+// just before, and returns the button pressed. `ekMetin`, when given, stands under the text.
+// Once the system is ending the program, the box reads as No or OK without opening.
 MesajYanıtı MesajGöster(const QString &metin, MesajDüğmeleri düğmeler, MesajSimgesi simge,
-                        const QString &başlık = QString::fromUtf8(Kimlik::UygulamaBaşlığı));
+                        const QString &başlık = QString::fromUtf8(Kimlik::UygulamaBaşlığı),
+                        const QString &ekMetin = {});
 
 // Where a box with outer size `kutu` goes so that its centre lies on the centre of `sahip`
 // (nearest pixel, half to even); none when a coordinate of the owner is negative, which

@@ -21,6 +21,8 @@ struct MesajKutusuİsteği {
     // The outer frame (screen pixels) of the window the box is to be centred over, when the
     // caller asked for centring; the screen when no window was active.
     std::optional<QRect> ortalanacağıPencere;
+    // One more line under the text, set in a lighter weight; none when empty.
+    QString ekMetin;
 };
 
 // The platform services the program uses, each behind a seam that tests replace with fakes.

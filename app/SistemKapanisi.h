@@ -23,8 +23,8 @@ void Unut();
 
 }  // namespace SistemKapanışı
 
-// Marks a box or dialog of the program as open while it lives, a test's fake box included, so
-// that a pending close knows when none is.
+// Marks a box or dialog of the program (or another modal wait) as open while it lives, a test's
+// fake box included, so that a pending close knows when none is.
 class AçıkKutu {
 public:
     AçıkKutu();

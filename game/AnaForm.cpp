@@ -11,6 +11,7 @@
 #include "OrtakYordamlar.h"
 #include "ResimKutusu.h"
 #include "SistemKapanisi.h"
+#include "TahtaGorunumu.h"
 #include "Uygulama.h"
 #include "Yuvarlama.h"
 
@@ -63,7 +64,8 @@ void AnaForm::DenetimleriKur()
     setFixedSize(Piksel(9510), Piksel(6195));
 
     Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("100"), 270, 270, 5745, 4485));
-    DağınıkParçalar.append(new ResimKutusu(ResimKutusu::Kenar::Çökük, Çerçeve[0]));
+    TahtayıKur();
+    DağınıkParçalar.append(new ResimKutusu(ResimKutusu::Kenar::Çökük, tahtaGörünümü));
     Yerleştir(DağınıkParçalar[0], 300, 300, 705, 555);
     DağınıkParçalar[0]->setCursor(Qt::PointingHandCursor);
 
@@ -117,7 +119,7 @@ void AnaForm::DenetimleriKur()
 
     QWidget *önceki = nullptr;
     for (QWidget *sıradaki : std::initializer_list<QWidget *>{
-             ParçalaraBölSeçeneği[0], ParçalaraBölSeçeneği[1], ParçalaraBölSeçeneği[2], FotoğrafınÖrneğiniGöster,
+             tahtaGörünümü, ParçalaraBölSeçeneği[0], ParçalaraBölSeçeneği[1], ParçalaraBölSeçeneği[2], FotoğrafınÖrneğiniGöster,
              OyunuKaydetOnayı, SesleriKapatOnayı, YeniOyunDüğmesi, YeniFotoğrafDüğmesi, HakkındaDüğmesi, ÇıkışDüğmesi}) {
         if (önceki)
             setTabOrder(önceki, sıradaki);
@@ -153,7 +155,10 @@ void AnaForm::Form_Load()
     });
     Adım(HataTarzı::Bildir, [this] { DağınıkParçalar[0]->ArkaRengiAta(ParçaArkaRengi); });
     Adım(HataTarzı::Bildir, [this] { setWindowTitle(PencereBaşlığı()); });
+    Adım(HataTarzı::Bildir, [this] { TahtaMetinleriniYükle(); });
     AyarlarıGeriYükle();
+    // A saved game laid back names its tiles anew.
+    ErişilebilirAdlarıYaz();
     show();
 }
 
@@ -230,6 +235,11 @@ void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
 
 void AnaForm::closeEvent(QCloseEvent *olay)
 {
+    // The close box while a box of the program is open (or a slide is seen to its end) waits.
+    if (kapanmaNedeni == KapanmaNedeni::KapatmaKutusu && AçıkKutu::Var()) {
+        olay->ignore();
+        return;
+    }
     kapandı = !Form_QueryUnload(kapanmaNedeni);
     olay->setAccepted(kapandı);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "AyarDeposu.h"
+#include "EnIyiSonuclar.h"
 #include "Fotograf.h"
+#include "OkHamlesi.h"
+#include "OyunGecmisi.h"
 #include "OyunSaati.h"
 #include "Tahta.h"
 
@@ -16,7 +19,9 @@
 #include <QTimer>
 #include <QWidget>
 
+class QAction;
 class ResimKutusu;
+class TahtaGörünümü;
 
 // Why the main window is asked to close.
 enum class KapanmaNedeni {
@@ -45,6 +50,14 @@ public:
     void OrjinalFotoğrafKutusu_Change();
     void FotoğrafınÖrneğiniGöster_Click();
 
+    // The board's keys, its history, the best results and a dropped photo (AnaFormTahta.cpp).
+    void OkTuşu(Yön yön);
+    void SeçimTuşu();
+    void GeriAl();
+    void Yinele();
+    // Takes the picture file at `yol` as the new photo, as the photo dialog's OK does.
+    void FotoğrafBırakıldı(const QString &yol);
+
     // Settings and the saved game (AnaFormAyarlar.cpp).
     void OyunuKaydetOnayı_Click();
 
@@ -67,6 +80,8 @@ public:
 
     // The controls, their arrays indexed as the handlers name them.
     QList<QGroupBox *> Çerçeve;
+    // Holds the tiles inside Çerçeve(0), at its top-left, so they keep their places in twips.
+    TahtaGörünümü *tahtaGörünümü;
     QList<ResimKutusu *> DağınıkParçalar;
     QList<QWidget *> Altlık;
     QList<QRadioButton *> ParçalaraBölSeçeneği;
@@ -80,6 +95,8 @@ public:
     QPushButton *HakkındaDüğmesi;
     QPushButton *ÇıkışDüğmesi;
     QTimer SüreHesapla;
+    QAction *geriAlKomutu;
+    QAction *yineleKomutu;
 
     // The photo at its own size: the source of every piece and of the sample.
     Fotoğraf OrjinalFotoğrafKutusu;
@@ -93,12 +110,18 @@ public:
     // The saved game's entries as read at start-up (and again at a save); empty when none.
     QList<AyarGirdisi> KayıtlıOyun;
     bool OyunYükleniyor = false;
+    OyunGeçmişi geçmiş;
+    EnİyiSonuçlar enİyiSonuçlar{EnİyiSonuçlarDosyası()};
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
+    void dragEnterEvent(QDragEnterEvent *olay) override;
+    void dropEvent(QDropEvent *olay) override;
 
 private:
     void DenetimleriKur();
+    void TahtayıKur();
+    void TahtaMetinleriniYükle();
     void BilgiEtiketleriniYerleştir();
     void DeğerEtiketiniYaz(QLabel *etiket, const QString &metin);
     void SesÇal(const QString &ad);
@@ -107,6 +130,14 @@ private:
     void FotoğrafıKes();
     void FotoğrafıBütünGöster();
     void KayıtlıOyunuSil();
+    bool ParçayıKaydır(int konum);
+    void GeçmiştenKaydır(std::optional<int> konum, int sayıFarkı);
+    void GeçmişiTemizle();
+    void GeçmişKomutlarınıGüncelle();
+    void ErişilebilirAdlarıYaz();
+    SonuçAnahtarı BuFotoğrafınAnahtarı() const;
+    QString EnİyiSonucuKaydet();
+    void EnİyiSonuçlarıGöster();
 
     void AyarlarıGeriYükle();
     void KayıtlıOyunuGeriYükle();

@@ -6,10 +6,13 @@
 #include "Dagitim.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
+#include "Kimlik.h"
+#include "KonumAdlari.h"
 #include "MesajKutusu.h"
 #include "OrtakDegiskenler.h"
 #include "Ortam.h"
 #include "ResimKutusu.h"
+#include "TahtaGorunumu.h"
 #include "Yerlesim.h"
 #include "Yuvarlama.h"
 
@@ -47,6 +50,7 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int index)
     });
     if (parçaBoyutu.isEmpty())
         return;
+    tahtaGörünümü->KaymayıBitir();
     Adım(HataTarzı::Bildir, [&] { DağınıkParçalarıBoşalt(); });
     Adım(HataTarzı::Bildir, [&] {
         DağınıkParçalar[0]->setGeometry(QRect(QPoint(Piksel(Yerleşim::SolKenar), Piksel(Yerleşim::ÜstKenar)),
@@ -60,6 +64,7 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int index)
         DağınıkParçalar[konum]->show();
     }
     Adım(HataTarzı::Bildir, [&] { FotoğrafıKes(); });
+    EnİyiSonuçlarıGöster();
     if (OyunYükleniyor)
         return;
     if (!OyunSürüyor())
@@ -106,6 +111,7 @@ void AnaForm::FotoğrafıBütünGöster()
 {
     for (int konum = 0; konum < DağınıkParçalar.size(); ++konum)
         DağınıkParçalar[konum]->ResmiAta(SıralıParçalar.value(konum));
+    ErişilebilirAdlarıYaz();
 }
 
 void AnaForm::YeniOyunDüğmesi_Click()
@@ -118,6 +124,7 @@ void AnaForm::YeniOyunDüğmesi_Click()
         YeniFotoğrafDüğmesi->setFocus();
         return;
     }
+    tahtaGörünümü->KaymayıBitir();
     Adım(HataTarzı::Bildir, [&] {
         oyunSaati.Sıfırla();
         DeğerEtiketiniYaz(Etiket[1], QStringLiteral("00:00:00"));
@@ -133,6 +140,8 @@ void AnaForm::YeniOyunDüğmesi_Click()
         DağınıkParçalar[tahta.BoşParçaNo()]->ResmiBoşalt();
     });
     SüreHesapla.start(1000);
+    GeçmişiTemizle();
+    ErişilebilirAdlarıYaz();
 }
 
 void AnaForm::DağınıkParçalar_Click(int index)
@@ -142,15 +151,12 @@ void AnaForm::DağınıkParçalar_Click(int index)
         return;
     }
     const int boş = tahta.BoşParçaNo();
-    if (!tahta.Kaydır(index)) {
+    if (!ParçayıKaydır(index)) {
         Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("DUR")); });
         return;
     }
-    Adım(HataTarzı::Bildir, [&] {
-        DağınıkParçalar[boş]->ResmiAta(DağınıkParçalar[index]->Resim());
-        DağınıkParçalar[index]->ResmiBoşalt();
-        DağınıkParçalar[index]->ArkaRengiAta(BoşYerRengi);
-    });
+    geçmiş.Kaydet(index, boş);
+    GeçmişKomutlarınıGüncelle();
     Adım(HataTarzı::Bildir, [&] {
         if (HamleSayısı == std::numeric_limits<qint32>::max())
             throw ÇalışmaHatası(HataNo::Taşma);
@@ -162,15 +168,23 @@ void AnaForm::DağınıkParçalar_Click(int index)
         return;
 
     SüreHesapla.stop();
+    GeçmişiTemizle();
+    // The completing slide is seen to its end; meanwhile no input and no drop reaches the game.
+    setAcceptDrops(false);
+    tahtaGörünümü->KaymanınBitmesiniBekle();
+    setAcceptDrops(true);
     Adım(HataTarzı::Bildir, [&] {
         ResimKutusu *köşe = DağınıkParçalar.constLast();
         köşe->ResmiAta(SıralıParçalar.value(DağınıkParçalar.size() - 1));
         köşe->repaint();
     });
+    ErişilebilirAdlarıYaz();
     Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TEBRIK")); });
+    const QString yenilik = EnİyiSonucuKaydet();
     Adım(HataTarzı::Bildir, [&] {
         MesajKutusunuOrtala();
-        MesajGöster(TebrikMetni(oyunSaati, HamleSayısı), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
+        MesajGöster(TebrikMetni(oyunSaati, HamleSayısı), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi,
+                    QString::fromUtf8(Kimlik::UygulamaBaşlığı), yenilik);
     });
     Adım(HataTarzı::Bildir, [&] {
         oyunSaati.Sıfırla();
@@ -180,6 +194,26 @@ void AnaForm::DağınıkParçalar_Click(int index)
     });
     if (!KayıtlıOyun.isEmpty())
         KayıtlıOyunuSil();
+}
+
+// The tile at `konum` slides into the empty place: the board and the tiles' pictures change
+// at once, and the slide is drawn after them. False, with nothing changed, for a tile that is
+// no neighbour of the gap.
+bool AnaForm::ParçayıKaydır(int konum)
+{
+    const int boş = tahta.BoşParçaNo();
+    if (!tahta.Kaydır(konum))
+        return false;
+    tahtaGörünümü->KaymayıBitir();
+    Adım(HataTarzı::Bildir, [&] {
+        DağınıkParçalar[boş]->ResmiAta(DağınıkParçalar[konum]->Resim());
+        DağınıkParçalar[konum]->ResmiBoşalt();
+        DağınıkParçalar[konum]->ArkaRengiAta(BoşYerRengi);
+    });
+    tahtaGörünümü->KaymayıÇiz(DağınıkParçalar[boş], DağınıkParçalar[konum]->pos());
+    ErişilebilirAdlarıYaz();
+    tahtaGörünümü->setAccessibleDescription(KaymaAdı(tahta, boş));
+    return true;
 }
 
 // Sounds play only with an output device and while "Sound off" is clear (a grey box silences too).

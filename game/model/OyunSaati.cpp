@@ -43,12 +43,16 @@ QString SaatMetni(const OyunSaati &oyunSaati, const QLocale &yerel)
     return yerel.toString(QTime(oyunSaati.saat, oyunSaati.dakika, oyunSaati.saniye), UzunSaatBiçimi(yerel));
 }
 
-QString TebrikMetni(const OyunSaati &oyunSaati, qint32 hamleSayısı)
+QString SüreMetni(const OyunSaati &oyunSaati)
 {
     const auto bölüm = [](quint8 değer, int dizge) {
         return değer != 0 ? QString::number(değer) + Dizge(dizge) : QString();
     };
-    return Dizge(1300) + QStringLiteral("\n\n") + Dizge(1320) + bölüm(oyunSaati.saat, 1100)
-           + bölüm(oyunSaati.dakika, 1200) + bölüm(oyunSaati.saniye, 1250) + QStringLiteral("\n\n") + Dizge(1340)
-           + QString::number(hamleSayısı);
+    return bölüm(oyunSaati.saat, 1100) + bölüm(oyunSaati.dakika, 1200) + bölüm(oyunSaati.saniye, 1250);
+}
+
+QString TebrikMetni(const OyunSaati &oyunSaati, qint32 hamleSayısı)
+{
+    return Dizge(1300) + QStringLiteral("\n\n") + Dizge(1320) + SüreMetni(oyunSaati) + QStringLiteral("\n\n")
+           + Dizge(1340) + QString::number(hamleSayısı);
 }

@@ -13,6 +13,7 @@ struct OyunSaati {
     // and resets it.
     bool İlerle();
     void Sıfırla() { saniye = dakika = saat = 0; }
+    qint64 ToplamSaniye() const { return saat * 3600 + dakika * 60 + saniye; }
 };
 
 // The locale's long time format for hours, minutes and seconds, without its time zone;
@@ -22,6 +23,9 @@ QString UzunSaatBiçimi(const QLocale &yerel = QLocale());
 // The clock read as a time of day in the long time format.
 QString SaatMetni(const OyunSaati &oyunSaati, const QLocale &yerel = QLocale());
 
-// The congratulation: the time in hours, minutes and seconds (the parts that are not 0) and
-// the click count.
+// The time in hours, minutes and seconds, the parts that are not 0 ("1 minute, 5 second");
+// empty at 0:00:00.
+QString SüreMetni(const OyunSaati &oyunSaati);
+
+// The congratulation: the time as SüreMetni writes it and the click count.
 QString TebrikMetni(const OyunSaati &oyunSaati, qint32 hamleSayısı);

@@ -1,6 +1,7 @@
 #include "SahteOrtam.h"
 
 #include "AyarDeposu.h"
+#include "EnIyiSonuclar.h"
 #include "Kimlik.h"
 #include "OrtakDegiskenler.h"
 #include "Rastgele.h"
@@ -11,6 +12,7 @@
 SahteOrtam::SahteOrtam() : gerçek(ortam())
 {
     AyarUygulaması = AyarUygulamasıAdı(QString::fromUtf8(Kimlik::ÜrünAdı));
+    EnİyiSonuçlarKlasörünüBelirle(ayarKlasörü.path() + QStringLiteral("/veri"));
     ProgramKlasörü = ayarKlasörü.path() + QStringLiteral("/program/");
     FotoğrafYolu.clear();
     SonBölme = 0;

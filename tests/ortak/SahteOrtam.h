@@ -12,7 +12,7 @@
 struct ProgramSonlandı {};
 
 // Stands in for the platform while it lives: records what the program asked of it and
-// answers as the test scripted. Settings go to a fresh temporary folder.
+// answers as the test scripted. Settings and best results go to a fresh temporary folder.
 class SahteOrtam {
 public:
     SahteOrtam();

@@ -1,0 +1,139 @@
+#include "TahtaGorunumu.h"
+
+#include "ResimKutusu.h"
+#include "SistemKapanisi.h"
+
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+constexpr int KaymaSüresi = 100;  // ms
+
+std::optional<Yön> OkTuşu(int tuş)
+{
+    switch (tuş) {
+    case Qt::Key_Left: return Yön::Sol;
+    case Qt::Key_Right: return Yön::Sağ;
+    case Qt::Key_Up: return Yön::Yukarı;
+    case Qt::Key_Down: return Yön::Aşağı;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+TahtaGörünümü::TahtaGörünümü(QWidget *üst) : QWidget(üst), bağlamMenüsü(new QMenu(this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    kayma.setDuration(KaymaSüresi);
+    kayma.setEasingCurve(QEasingCurve::OutCubic);
+    connect(&kayma, &QVariantAnimation::valueChanged, this, [this](const QVariant &yer) {
+        if (kayanParça)
+            kayanParça->move(yer.toPoint());
+    });
+    connect(&kayma, &QAbstractAnimation::stateChanged, this, [this](QAbstractAnimation::State durum) {
+        if (durum != QAbstractAnimation::Stopped)
+            return;
+        if (kayanParça)
+            kayanParça->move(kaymaHedefi.topLeft());
+        kayanParça = nullptr;
+        update(kaymaHedefi);
+    });
+}
+
+// A slide still running stops when its animation goes, after the tile it points to has gone.
+TahtaGörünümü::~TahtaGörünümü()
+{
+    kayma.disconnect();
+}
+
+void TahtaGörünümü::KomutEkle(QAction *komut)
+{
+    bağlamMenüsü->addAction(komut);
+    addAction(komut);
+}
+
+void TahtaGörünümü::KaymayıÇiz(ResimKutusu *parça, QPoint nereden)
+{
+    KaymayıBitir();
+    if (!window()->isVisible() || window()->isMinimized())
+        return;
+    kayanParça = parça;
+    kaymaHedefi = parça->geometry();
+    // Above the tile it leaves, which is the empty place now.
+    parça->raise();
+    parça->move(nereden);
+    kayma.setStartValue(nereden);
+    kayma.setEndValue(kaymaHedefi.topLeft());
+    kayma.start();
+    update(kaymaHedefi);
+}
+
+void TahtaGörünümü::KaymayıBitir()
+{
+    kayma.stop();
+}
+
+void TahtaGörünümü::KaymanınBitmesiniBekle()
+{
+    if (!KaymaSürüyor())
+        return;
+    // Like a box: a close the system asks for meanwhile waits until the handler is done.
+    const AçıkKutu bekleme;
+    QEventLoop döngü;
+    connect(&kayma, &QAbstractAnimation::stateChanged, &döngü, [&](QAbstractAnimation::State durum) {
+        if (durum == QAbstractAnimation::Stopped)
+            döngü.quit();
+    });
+    döngü.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+QRect TahtaGörünümü::OdakÇerçevesi() const
+{
+    return childrenRect().adjusted(-4, -4, 3, 3);
+}
+
+void TahtaGörünümü::paintEvent(QPaintEvent *)
+{
+    QPainter boyacı(this);
+    if (kayanParça)
+        boyacı.fillRect(kaymaHedefi, kayanParça->ArkaRengi());
+    if (hasFocus()) {
+        boyacı.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        boyacı.drawRect(OdakÇerçevesi());
+    }
+}
+
+void TahtaGörünümü::keyPressEvent(QKeyEvent *olay)
+{
+    const bool yalın = (olay->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const std::optional<Yön> yön = OkTuşu(olay->key());
+    const bool seçim = olay->key() == Qt::Key_Space || olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter;
+    if (yalın && yön && OkaBasıldı)
+        OkaBasıldı(*yön);
+    else if (yalın && seçim && SeçimeBasıldı)
+        SeçimeBasıldı();
+    else
+        QWidget::keyPressEvent(olay);
+}
+
+void TahtaGörünümü::contextMenuEvent(QContextMenuEvent *olay)
+{
+    bağlamMenüsü->exec(olay->globalPos());
+}
+
+void TahtaGörünümü::focusInEvent(QFocusEvent *olay)
+{
+    QWidget::focusInEvent(olay);
+    update();
+}
+
+void TahtaGörünümü::focusOutEvent(QFocusEvent *olay)
+{
+    QWidget::focusOutEvent(olay);
+    update();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "OkHamlesi.h"
+
+#include <QPointer>
+#include <QVariantAnimation>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class ResimKutusu;
+
+// The board: it holds the tiles and is the game's keyboard stop. While it has the focus it
+// shows a frame around the tiles and hands on the arrow keys, Space and Enter; it opens the
+// board's context menu; and it draws a slide as the tile travelling into the empty place,
+// painting the gap's colour where the travelling tile has left its own place uncovered.
+// No Q_OBJECT: moc cannot read the class's name, and the board needs no signals of its own.
+class TahtaGörünümü : public QWidget {
+public:
+    explicit TahtaGörünümü(QWidget *üst);
+    ~TahtaGörünümü() override;
+
+    // An arrow key, without modifiers.
+    std::function<void(Yön)> OkaBasıldı;
+    // Space or Enter, without modifiers.
+    std::function<void()> SeçimeBasıldı;
+
+    // Adds a command to the board's context menu and to the board, so its shortcut works in
+    // the whole window. Every command of the board goes through here (Undo and Redo; a
+    // command for help with the game belongs here too).
+    void KomutEkle(QAction *komut);
+    QMenu *BağlamMenüsü() const { return bağlamMenüsü; }
+
+    // Draws the slide of `parça`, already at its place with its new picture, from `nereden`
+    // (the board's coordinates) over about 100 ms. A slide still running ends first; while the
+    // window is hidden or minimised the tile simply stays at its place.
+    void KaymayıÇiz(ResimKutusu *parça, QPoint nereden);
+    // Ends a running slide at once, the tile at its place.
+    void KaymayıBitir();
+    bool KaymaSürüyor() const { return kayma.state() == QAbstractAnimation::Running; }
+    // Returns when the running slide has ended; no input reaches the program meanwhile.
+    void KaymanınBitmesiniBekle();
+
+protected:
+    void paintEvent(QPaintEvent *olay) override;
+    void keyPressEvent(QKeyEvent *olay) override;
+    void contextMenuEvent(QContextMenuEvent *olay) override;
+    void focusInEvent(QFocusEvent *olay) override;
+    void focusOutEvent(QFocusEvent *olay) override;
+
+private:
+    QRect OdakÇerçevesi() const;
+
+    QMenu *bağlamMenüsü;
+    QVariantAnimation kayma;
+    QPointer<ResimKutusu> kayanParça;
+    // The sliding tile's own place, where it is going.
+    QRect kaymaHedefi;
+};

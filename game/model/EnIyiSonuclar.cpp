@@ -1,0 +1,180 @@
+#include "EnIyiSonuclar.h"
+
+#include "CalismaHatasi.h"
+#include "Dizgeler.h"
+#include "OyunSaati.h"
+#include "Yollar.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A results file is a few hundred bytes a photo; anything far larger is not one of ours.
+constexpr qint64 EnBüyükDosya = 16 * 1024 * 1024;
+constexpr qint64 EnUzunSüre = 24 * 3600;
+
+std::optional<QList<QJsonObject>> Girdiler(const QByteArray &bayt)
+{
+    QJsonParseError hata{};
+    const QJsonDocument belge = QJsonDocument::fromJson(bayt, &hata);
+    if (hata.error != QJsonParseError::NoError || !belge.isObject() || !belge[u"results"].isArray())
+        return std::nullopt;
+    QList<QJsonObject> girdiler;
+    for (const QJsonValue &değer : belge[u"results"].toArray()) {
+        if (!değer.isObject())
+            return std::nullopt;
+        girdiler.append(değer.toObject());
+    }
+    return girdiler;
+}
+
+// A whole number in [en, enÇok] stored in `alan`, or nothing.
+std::optional<qint64> Sayı(const QJsonObject &girdi, QStringView alan, qint64 en, qint64 enÇok)
+{
+    const QJsonValue değer = girdi[alan];
+    const double sayı = değer.toDouble(-1);
+    if (!değer.isDouble() || sayı != qint64(sayı) || sayı < en || sayı > enÇok)
+        return std::nullopt;
+    return qint64(sayı);
+}
+
+// Moves the damaged file aside under a name no earlier copy has; empty when it could not be moved.
+QString KenaraAl(const QString &yol)
+{
+    const QString kök = yol + QStringLiteral(".damaged-")
+                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int sıra = 1; sıra <= 100; ++sıra) {
+        const QString ad = sıra == 1 ? kök : kök + QLatin1Char('-') + QString::number(sıra);
+        if (!QFileInfo::exists(ad))
+            return QFile::rename(yol, ad) ? ad : QString();
+    }
+    return {};
+}
+
+QString &Klasör()
+{
+    static QString klasör;
+    return klasör;
+}
+
+}  // namespace
+
+EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
+{
+    const QFileInfo bilgi(dosyaYolu);
+    if (!bilgi.exists())
+        return;
+    QFile dosya(dosyaYolu);
+    // Something that is no regular file (a folder, a pipe) is not ours to read or replace.
+    if (!bilgi.isFile() || !dosya.open(QIODevice::ReadOnly)) {
+        yazmaKapalı = true;
+        return;
+    }
+    const QByteArray bayt = dosya.read(EnBüyükDosya + 1);
+    dosya.close();
+    std::optional<QList<QJsonObject>> girdiler;
+    if (bayt.size() <= EnBüyükDosya)
+        girdiler = Girdiler(bayt);
+    for (const QJsonObject &girdi : girdiler.value_or(QList<QJsonObject>())) {
+        const auto bölme = Sayı(girdi, u"division", 3, 5);
+        const auto genişlik = Sayı(girdi, u"width", 1, std::numeric_limits<qint32>::max());
+        const auto yükseklik = Sayı(girdi, u"height", 1, std::numeric_limits<qint32>::max());
+        const auto saniye = Sayı(girdi, u"seconds", 0, EnUzunSüre);
+        const auto hamle = Sayı(girdi, u"clicks", 1, std::numeric_limits<qint32>::max());
+        if (!bölme || !genişlik || !yükseklik || !saniye || !hamle || !girdi[u"photo"].isString()) {
+            girdiler.reset();
+            break;
+        }
+        kayıtlar.append({{int(*bölme), girdi[u"photo"].toString(), QSize(int(*genişlik), int(*yükseklik))},
+                         {*saniye, qint32(*hamle)}});
+    }
+    if (girdiler)
+        return;
+    kayıtlar.clear();
+    bozukDosyaKopyası = KenaraAl(dosyaYolu);
+    yazmaKapalı = bozukDosyaKopyası.isEmpty();
+    if (!yazmaKapalı)
+        qWarning("tilora: the best results file was damaged and was kept as %s", qPrintable(bozukDosyaKopyası));
+}
+
+std::optional<EnİyiSonuç> EnİyiSonuçlar::Bul(const SonuçAnahtarı &anahtar) const
+{
+    for (const Kayıt &kayıt : kayıtlar)
+        if (kayıt.anahtar == anahtar)
+            return kayıt.sonuç;
+    return std::nullopt;
+}
+
+Yenilik EnİyiSonuçlar::Ekle(const SonuçAnahtarı &anahtar, qint64 saniye, qint32 hamle)
+{
+    const auto bulunan = std::find_if(kayıtlar.begin(), kayıtlar.end(),
+                                      [&](const Kayıt &kayıt) { return kayıt.anahtar == anahtar; });
+    Yenilik yenilik{true, true};
+    if (bulunan == kayıtlar.end()) {
+        kayıtlar.append({anahtar, {saniye, hamle}});
+    } else {
+        yenilik = {saniye < bulunan->sonuç.saniye, hamle < bulunan->sonuç.hamle};
+        bulunan->sonuç = {std::min(saniye, bulunan->sonuç.saniye), std::min(hamle, bulunan->sonuç.hamle)};
+    }
+    return yenilik;
+}
+
+void EnİyiSonuçlar::Kaydet() const
+{
+    if (yazmaKapalı)
+        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+    QJsonArray girdiler;
+    for (const Kayıt &kayıt : kayıtlar)
+        girdiler.append(QJsonObject{{u"division"_s, kayıt.anahtar.bölmeSayısı},
+                                    {u"photo"_s, kayıt.anahtar.fotoğrafYolu},
+                                    {u"width"_s, kayıt.anahtar.fotoğrafBoyutu.width()},
+                                    {u"height"_s, kayıt.anahtar.fotoğrafBoyutu.height()},
+                                    {u"seconds"_s, kayıt.sonuç.saniye},
+                                    {u"clicks"_s, kayıt.sonuç.hamle}});
+    QDir().mkpath(QFileInfo(dosyaYolu).path());
+    QSaveFile dosya(dosyaYolu);
+    if (!dosya.open(QIODevice::WriteOnly)
+        || dosya.write(QJsonDocument(QJsonObject{{u"results"_s, girdiler}}).toJson()) < 0 || !dosya.commit())
+        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+}
+
+QString EnİyiSonuçlarDosyası()
+{
+    const QString klasör =
+        Klasör().isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : Klasör();
+    return KlasördekiDosya(klasör, QStringLiteral("EnIyiSonuclar.json"));
+}
+
+void EnİyiSonuçlarKlasörünüBelirle(const QString &klasör)
+{
+    Klasör() = klasör;
+}
+
+QString YenilikMetni(const Yenilik &yenilik, int bölmeSayısı)
+{
+    if (!yenilik.süre && !yenilik.hamle)
+        return {};
+    const int dizge = yenilik.süre && yenilik.hamle ? 3108 : yenilik.süre ? 3106 : 3107;
+    return Dizge(dizge).arg(bölmeSayısı);
+}
+
+QString EnİyiSonuçMetni(const std::optional<EnİyiSonuç> &sonuç, int bölmeSayısı)
+{
+    if (!sonuç)
+        return Dizge(3110).arg(bölmeSayısı);
+    const OyunSaati süre{quint8(sonuç->saniye % 60), quint8(sonuç->saniye / 60 % 60), quint8(sonuç->saniye / 3600)};
+    const QString süreMetni = SüreMetni(süre);
+    return Dizge(3109).arg(bölmeSayısı).arg(süreMetni.isEmpty() ? QStringLiteral("0") + Dizge(1250) : süreMetni).arg(sonuç->hamle);
+}
