@@ -1,0 +1,73 @@
+#include "DesenOnbellegi.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace {
+
+// Raised whenever the layout of the file or of the tables changes.
+constexpr char Başlık[8] = {'T', 'L', 'R', 'D', 'E', 'S', 'N', '1'};
+constexpr auto Özet = QCryptographicHash::Sha256;
+
+QString DosyaYolu(const QString &klasör, const std::vector<int> &taşlar)
+{
+    QStringList adlar;
+    for (const int taş : taşlar)
+        adlar.append(QString::number(taş));
+    return QDir(klasör).filePath(QStringLiteral("desen-4x4-%1.bin").arg(adlar.join(QLatin1Char('-'))));
+}
+
+QByteArray BaşlıkBaytları(const std::vector<int> &taşlar)
+{
+    QByteArray baytlar(Başlık, sizeof Başlık);
+    baytlar.append(char(taşlar.size()));
+    for (const int taş : taşlar)
+        baytlar.append(char(taş));
+    return baytlar;
+}
+
+QByteArray Özeti(const QByteArray &başlık, const std::vector<std::uint8_t> &uzaklıklar)
+{
+    QCryptographicHash özet(Özet);
+    özet.addData(başlık);
+    özet.addData(QByteArrayView(reinterpret_cast<const char *>(uzaklıklar.data()), qsizetype(uzaklıklar.size())));
+    return özet.result();
+}
+
+}  // namespace
+
+bool DesenTablosunuYükle(const QString &klasör, DesenTablosu &tablo)
+{
+    QFile dosya(DosyaYolu(klasör, tablo.taşlar));
+    const QByteArray başlık = BaşlıkBaytları(tablo.taşlar);
+    const qint64 girdiSayısı = qint64(YerleşimSayısı(int(tablo.taşlar.size())));
+    const qint64 özetBoyu = QCryptographicHash::hashLength(Özet);
+    if (!dosya.open(QIODevice::ReadOnly) || dosya.size() != başlık.size() + girdiSayısı + özetBoyu)
+        return false;
+    if (dosya.read(başlık.size()) != başlık)
+        return false;
+    std::vector<std::uint8_t> uzaklıklar(static_cast<std::size_t>(girdiSayısı));
+    if (dosya.read(reinterpret_cast<char *>(uzaklıklar.data()), girdiSayısı) != girdiSayısı)
+        return false;
+    if (dosya.read(özetBoyu) != Özeti(başlık, uzaklıklar))
+        return false;
+    tablo.uzaklıklar = std::move(uzaklıklar);
+    return true;
+}
+
+bool DesenTablosunuYaz(const QString &klasör, const DesenTablosu &tablo)
+{
+    if (!QDir().mkpath(klasör))
+        return false;
+    QSaveFile dosya(DosyaYolu(klasör, tablo.taşlar));
+    if (!dosya.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray başlık = BaşlıkBaytları(tablo.taşlar);
+    dosya.write(başlık);
+    dosya.write(reinterpret_cast<const char *>(tablo.uzaklıklar.data()), qint64(tablo.uzaklıklar.size()));
+    dosya.write(Özeti(başlık, tablo.uzaklıklar));
+    return dosya.commit();
+}
