@@ -1,6 +1,7 @@
 #include "AnaForm.h"
 
 #include "AyarDeposu.h"
+#include "CozumAramasi.h"
 #include "Dizgeler.h"
 #include "FotografSecFormu.h"
 #include "HakkindaFormu.h"
@@ -65,6 +66,7 @@ void AnaForm::DenetimleriKur()
 
     Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("100"), 270, 270, 5745, 4485));
     TahtayıKur();
+    YardımıKur();
     DağınıkParçalar.append(new ResimKutusu(ResimKutusu::Kenar::Çökük, tahtaGörünümü));
     Yerleştir(DağınıkParçalar[0], 300, 300, 705, 555);
     DağınıkParçalar[0]->setCursor(Qt::PointingHandCursor);
@@ -157,8 +159,9 @@ void AnaForm::Form_Load()
     Adım(HataTarzı::Bildir, [this] { setWindowTitle(PencereBaşlığı()); });
     Adım(HataTarzı::Bildir, [this] { TahtaMetinleriniYükle(); });
     AyarlarıGeriYükle();
-    // A saved game laid back names its tiles anew.
+    // A saved game laid back names its tiles anew and can be helped with.
     ErişilebilirAdlarıYaz();
+    KomutlarıGüncelle();
     show();
 }
 

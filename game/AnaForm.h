@@ -14,13 +14,18 @@
 #include <QImage>
 #include <QLabel>
 #include <QList>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+
 class QAction;
 class ResimKutusu;
+class ÇözümAraması;
 class TahtaGörünümü;
 
 // Why the main window is asked to close.
@@ -57,6 +62,12 @@ public:
     void Yinele();
     // Takes the picture file at `yol` as the new photo, as the photo dialog's OK does.
     void FotoğrafBırakıldı(const QString &yol);
+
+    // Help from the solver (AnaFormYardim.cpp): the tile to slide next, marked for a moment;
+    // the rest of the solution played slide by slide until any click or key stops it.
+    void İpucu_Click();
+    void Çöz_Click();
+    bool ÇözümOynanıyor() const { return çözümZamanlayıcısı.isActive(); }
 
     // Settings and the saved game (AnaFormAyarlar.cpp).
     void OyunuKaydetOnayı_Click();
@@ -97,6 +108,8 @@ public:
     QTimer SüreHesapla;
     QAction *geriAlKomutu;
     QAction *yineleKomutu;
+    QAction *ipucuKomutu;
+    QAction *çözKomutu;
 
     // The photo at its own size: the source of every piece and of the sample.
     Fotoğraf OrjinalFotoğrafKutusu;
@@ -115,6 +128,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
+    // While the solution plays, any click or key stops it and goes no further.
+    bool eventFilter(QObject *nesne, QEvent *olay) override;
     void dragEnterEvent(QDragEnterEvent *olay) override;
     void dropEvent(QDropEvent *olay) override;
 
@@ -133,8 +148,13 @@ private:
     bool ParçayıKaydır(int konum);
     void GeçmiştenKaydır(std::optional<int> konum, int sayıFarkı);
     void GeçmişiTemizle();
-    void GeçmişKomutlarınıGüncelle();
+    void KomutlarıGüncelle();
     void ErişilebilirAdlarıYaz();
+    void YardımıKur();
+    void YardımıBırak();
+    void ÇözümüSor(std::function<void(const QList<int> &)> çözüldüğünde);
+    void ÇözümüDurdur();
+    void ÇözümAdımı();
     SonuçAnahtarı BuFotoğrafınAnahtarı() const;
     QString EnİyiSonucuKaydet();
     void EnİyiSonuçlarıGöster();
@@ -152,5 +172,14 @@ private:
     KapanmaNedeni kapanmaNedeni = KapanmaNedeni::KapatmaKutusu;
     // The window has closed for good: a later request changes nothing.
     bool kapandı = false;
+
+    std::unique_ptr<ÇözümAraması> çözümAraması;
+    QPointer<ResimKutusu> işaretliParça;
+    QTimer işaretSüresi;
+    // The slides of the solution still to play, one each tick.
+    QList<int> çözümAdımları;
+    QTimer çözümZamanlayıcısı;
+    // The solver has slid tiles in this game: its completion is not the player's own.
+    bool bilgisayarÇözdü = false;
     bool günSonuMesajıAçık = false;
 };

@@ -51,6 +51,7 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int index)
     if (parçaBoyutu.isEmpty())
         return;
     tahtaGörünümü->KaymayıBitir();
+    YardımıBırak();
     Adım(HataTarzı::Bildir, [&] { DağınıkParçalarıBoşalt(); });
     Adım(HataTarzı::Bildir, [&] {
         DağınıkParçalar[0]->setGeometry(QRect(QPoint(Piksel(Yerleşim::SolKenar), Piksel(Yerleşim::ÜstKenar)),
@@ -125,6 +126,8 @@ void AnaForm::YeniOyunDüğmesi_Click()
         return;
     }
     tahtaGörünümü->KaymayıBitir();
+    ÇözümüDurdur();
+    bilgisayarÇözdü = false;
     Adım(HataTarzı::Bildir, [&] {
         oyunSaati.Sıfırla();
         DeğerEtiketiniYaz(Etiket[1], QStringLiteral("00:00:00"));
@@ -156,7 +159,7 @@ void AnaForm::DağınıkParçalar_Click(int index)
         return;
     }
     geçmiş.Kaydet(index, boş);
-    GeçmişKomutlarınıGüncelle();
+    KomutlarıGüncelle();
     Adım(HataTarzı::Bildir, [&] {
         if (HamleSayısı == std::numeric_limits<qint32>::max())
             throw ÇalışmaHatası(HataNo::Taşma);
@@ -168,6 +171,7 @@ void AnaForm::DağınıkParçalar_Click(int index)
         return;
 
     SüreHesapla.stop();
+    ÇözümüDurdur();
     GeçmişiTemizle();
     // The completing slide is seen to its end; meanwhile no input and no drop reaches the game.
     setAcceptDrops(false);
@@ -179,13 +183,21 @@ void AnaForm::DağınıkParçalar_Click(int index)
         köşe->repaint();
     });
     ErişilebilirAdlarıYaz();
-    Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TEBRIK")); });
-    const QString yenilik = EnİyiSonucuKaydet();
-    Adım(HataTarzı::Bildir, [&] {
-        MesajKutusunuOrtala();
-        MesajGöster(TebrikMetni(oyunSaati, HamleSayısı), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi,
-                    QString::fromUtf8(Kimlik::UygulamaBaşlığı), yenilik);
-    });
+    if (bilgisayarÇözdü) {
+        // Not the player's own: no congratulation, and nothing for the best results.
+        Adım(HataTarzı::Bildir, [&] {
+            MesajKutusunuOrtala();
+            MesajGöster(Dizge(3202), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
+        });
+    } else {
+        Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TEBRIK")); });
+        const QString yenilik = EnİyiSonucuKaydet();
+        Adım(HataTarzı::Bildir, [&] {
+            MesajKutusunuOrtala();
+            MesajGöster(TebrikMetni(oyunSaati, HamleSayısı), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi,
+                        QString::fromUtf8(Kimlik::UygulamaBaşlığı), yenilik);
+        });
+    }
     Adım(HataTarzı::Bildir, [&] {
         oyunSaati.Sıfırla();
         DeğerEtiketiniYaz(Etiket[1], QStringLiteral("00:00:00"));
@@ -205,6 +217,7 @@ bool AnaForm::ParçayıKaydır(int konum)
     if (!tahta.Kaydır(konum))
         return false;
     tahtaGörünümü->KaymayıBitir();
+    YardımıBırak();
     Adım(HataTarzı::Bildir, [&] {
         DağınıkParçalar[boş]->ResmiAta(DağınıkParçalar[konum]->Resim());
         DağınıkParçalar[konum]->ResmiBoşalt();

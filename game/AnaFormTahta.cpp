@@ -56,6 +56,8 @@ void AnaForm::TahtaMetinleriniYükle()
     tahtaGörünümü->setAccessibleName(Dizge(3102));
     geriAlKomutu->setText(Dizge(3104));
     yineleKomutu->setText(Dizge(3105));
+    ipucuKomutu->setText(Dizge(3200));
+    çözKomutu->setText(Dizge(3201));
 }
 
 // An arrow slides the tile on that side of the empty place as a click on it would; at the
@@ -97,19 +99,21 @@ void AnaForm::GeçmiştenKaydır(std::optional<int> konum, int sayıFarkı)
     HamleSayısı += sayıFarkı;
     DeğerEtiketiniYaz(Etiket[3], QString::number(HamleSayısı));
     Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TAMAM")); });
-    GeçmişKomutlarınıGüncelle();
+    KomutlarıGüncelle();
 }
 
 void AnaForm::GeçmişiTemizle()
 {
     geçmiş.Temizle();
-    GeçmişKomutlarınıGüncelle();
+    KomutlarıGüncelle();
 }
 
-void AnaForm::GeçmişKomutlarınıGüncelle()
+void AnaForm::KomutlarıGüncelle()
 {
     geriAlKomutu->setEnabled(geçmiş.GeriAlınabilir());
     yineleKomutu->setEnabled(geçmiş.Yinelenebilir());
+    ipucuKomutu->setEnabled(OyunSürüyor());
+    çözKomutu->setEnabled(OyunSürüyor());
 }
 
 // Only the tiles whose name changes tell assistive technology so.

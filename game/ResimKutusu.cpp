@@ -30,6 +30,12 @@ void ResimKutusu::ArkaRengiAta(const QColor &renk)
     update();
 }
 
+void ResimKutusu::İşaretle(bool yeni)
+{
+    işaretli = yeni;
+    update();
+}
+
 void ResimKutusu::paintEvent(QPaintEvent *)
 {
     QPainter boyacı(this);
@@ -41,6 +47,13 @@ void ResimKutusu::paintEvent(QPaintEvent *)
         boyacı.setClipping(false);
     }
     drawFrame(&boyacı);
+    if (işaretli) {
+        QColor ışık = palette().color(QPalette::Highlight);
+        ışık.setAlpha(70);
+        boyacı.fillRect(iç, ışık);
+        boyacı.setPen(QPen(palette().color(QPalette::Highlight), 4));
+        boyacı.drawRect(rect().adjusted(2, 2, -2, -2));
+    }
 }
 
 void ResimKutusu::mousePressEvent(QMouseEvent *olay)

@@ -23,6 +23,10 @@ public:
     void ArkaRengiAta(const QColor &renk);
     const QColor &ArkaRengi() const { return arkaRengi; }
 
+    // A marked box is drawn lit, under a frame in the highlight colour: the tile a hint names.
+    void İşaretle(bool işaretli);
+    bool İşaretliMi() const { return işaretli; }
+
 signals:
     void clicked();
 
@@ -34,5 +38,6 @@ protected:
 private:
     QImage resim;
     QColor arkaRengi;
+    bool işaretli = false;
     bool basılı = false;
 };

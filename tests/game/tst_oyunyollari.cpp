@@ -1,6 +1,8 @@
 // The ways to play beyond the click: the arrow keys, Space and Enter, undo and redo, the best
 // results, a photo dropped on the window, and the tiles' names for screen readers.
 #include "AnaForm.h"
+#include "AyarDeposu.h"
+#include "Cozucu.h"
 #include "EnIyiSonuclar.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
@@ -84,6 +86,14 @@ bool Bırak(AnaForm &form, const QStringList &yollar)
     QCoreApplication::sendEvent(&form, &bırakma);
     QCoreApplication::processEvents();
     return bırakma.isAccepted();
+}
+
+ResimKutusu *İşaretli(const AnaForm &form)
+{
+    for (ResimKutusu *parça : form.DağınıkParçalar)
+        if (parça->İşaretliMi())
+            return parça;
+    return nullptr;
 }
 
 const QString HerİkisiYeni = QStringLiteral("New best time and fewest clicks for this photo at 3 x 3 blocks!");
@@ -175,8 +185,10 @@ private slots:
         Tuş(*form, Qt::Key_Space);
         const QList<int> dağıtım = Etiketler(*form);
         const QList<QAction *> komutlar = form->tahtaGörünümü->BağlamMenüsü()->actions();
-        QCOMPARE(komutlar.size(), 2);
-        QCOMPARE(komutlar[0]->text(), QStringLiteral("&Undo"));
+        QStringList başlıklar;
+        for (const QAction *komut : komutlar)
+            başlıklar.append(komut->text());
+        QCOMPARE(başlıklar, (QStringList{"&Undo", "&Redo", "&Hint", "&Solve"}));
         QVERIFY(!komutlar[0]->isEnabled());
         for (const Qt::Key tuş : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up})
             Tuş(*form, tuş);
@@ -237,7 +249,7 @@ private slots:
             Tuş(*form, Qt::Key_Z, değiştirici);
         QCOMPARE(Etiketler(*form), şimdi);
         QCOMPARE(form->Etiket[3]->text(), sayı);
-        for (QAction *komut : form->tahtaGörünümü->BağlamMenüsü()->actions())
+        for (QAction *komut : form->tahtaGörünümü->BağlamMenüsü()->actions().first(2))
             QVERIFY(!komut->isEnabled());
         QCOMPARE(ortam->mesajlar.size(), olay == 2 ? 1 : 0);
     }
@@ -384,6 +396,60 @@ private slots:
         Tamamla(*form, *ortam, 3, 3);
         QCOMPARE(Ad(form->DağınıkParçalar[8]), QStringLiteral("Piece 9, row 3, column 3"));
         QCOMPARE(Ad(form->DağınıkParçalar[7]), QStringLiteral("Piece 8, row 3, column 2"));
+    }
+
+
+    // Hint marks a tile whose slide brings the board one slide nearer home; overtaken by a
+    // slide before its answer, it shows nothing.
+    void hintMarksTheNextSlide()
+    {
+        auto form = EtkinForm();
+        Yerleştir(*form, {3, 1, 2, 0, 4, 5, 7, 6, 8}, 8);
+        const Çözücü çözücü(ortam->AyarKlasörü());
+        const std::atomic<bool> sürsün{false};
+        const auto kalan = [&] { return çözücü.Çöz(Etiketler(*form), form->tahta.BoşParçaNo(), sürsün).hamleler.size(); };
+        const qsizetype önce = kalan();
+        Tuş(*form, Qt::Key_H);
+        QTRY_VERIFY(İşaretli(*form));
+        const int konum = int(form->DağınıkParçalar.indexOf(İşaretli(*form)));
+        QVERIFY(form->tahta.KomşuMu(konum));
+        form->DağınıkParçalar_Click(konum);
+        QVERIFY(!İşaretli(*form));
+        QCOMPARE(kalan(), önce - 1);
+
+        Tuş(*form, Qt::Key_H);
+        Tuş(*form, Qt::Key_Z, Qt::ControlModifier);
+        QTest::qWait(300);
+        QVERIFY(!İşaretli(*form));
+    }
+
+    // Solve plays the rest to the end, which is not the player's own: no congratulation, no
+    // best result, and the saved game goes as after any completion. Any key stops it.
+    void solvePlaysToTheEnd()
+    {
+        auto form = EtkinForm();
+        Ayarlar().Yaz(QStringLiteral("Oyun"), QStringLiteral("Foto-0"), QStringLiteral("1"));
+        form->KayıtlıOyun = Ayarlar().BölümüOku(QStringLiteral("Oyun"));
+        // Three slides from home; a key after the first stops the solution there.
+        Yerleştir(*form, {0, 1, 2, 3, 7, 4, 6, 7, 5}, 7);
+        Tuş(*form, Qt::Key_S, Qt::ShiftModifier);
+        QTRY_VERIFY(form->HamleSayısı > 0);
+        Tuş(*form, Qt::Key_Left);
+        const qint32 durduğunda = form->HamleSayısı;
+        QVERIFY(!form->ÇözümOynanıyor());
+        QTest::qWait(600);
+        QCOMPARE(form->HamleSayısı, durduğunda);
+        QVERIFY(form->OyunSürüyor());
+
+        Tuş(*form, Qt::Key_S, Qt::ShiftModifier);
+        QTRY_VERIFY(!form->OyunSürüyor());
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QCOMPARE(ortam->mesajlar[0].metin,
+                 QStringLiteral("The photo is whole again. The computer solved this game, so it does not count as your own."));
+        QVERIFY(!ortam->sesler.contains(QStringLiteral("TEBRIK")));
+        QVERIFY(form->Çerçeve[3]->toolTip().startsWith(QStringLiteral("No game")));
+        QVERIFY(Ayarlar().BölümüOku(QStringLiteral("Oyun")).isEmpty());
+        QCOMPARE(form->DağınıkParçalar[8]->Resim(), form->SıralıParçalar[8]);
     }
 };
 

@@ -1,0 +1,47 @@
+#include "CozumAramasi.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QtConcurrent/QtConcurrentRun>
+
+ÇözümAraması::ÇözümAraması(const QString &önbellekKlasörü) : çözücü(önbellekKlasörü)
+{
+    QObject::connect(&izleyici, &QFutureWatcher<Çözüm>::finished, [this] {
+        if (!vazgeç || *vazgeç)
+            return;
+        vazgeç = nullptr;
+        QGuiApplication::restoreOverrideCursor();
+        if (const auto bildir = std::exchange(bitince, nullptr))
+            bildir(izleyici.result());
+    });
+}
+
+ÇözümAraması::~ÇözümAraması()
+{
+    Vazgeç();
+    iş.waitForDone();
+}
+
+void ÇözümAraması::Başlat(const Tahta &tahta, std::function<void(const Çözüm &)> bitince)
+{
+    Vazgeç();
+    QList<int> etiketler;
+    for (int konum = 0; konum < tahta.KonumSayısı(); ++konum)
+        etiketler.append(tahta.Etiket(konum));
+    vazgeç = std::make_shared<std::atomic<bool>>(false);
+    this->bitince = std::move(bitince);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    izleyici.setFuture(QtConcurrent::run(&iş, [this, etiketler, boş = tahta.BoşParçaNo(), bayrak = vazgeç] {
+        return çözücü.Çöz(etiketler, boş, *bayrak);
+    }));
+}
+
+void ÇözümAraması::Vazgeç()
+{
+    if (!vazgeç)
+        return;
+    *vazgeç = true;
+    vazgeç = nullptr;
+    bitince = nullptr;
+    QGuiApplication::restoreOverrideCursor();
+}
