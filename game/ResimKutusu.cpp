@@ -3,6 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+const QColor İşaretRengi(255, 170, 0);
+
+}  // namespace
+
 ResimKutusu::ResimKutusu(Kenar kenar, QWidget *üst) : QFrame(üst), arkaRengi(palette().color(QPalette::Window))
 {
     if (kenar == Kenar::Çökük) {
@@ -48,11 +54,10 @@ void ResimKutusu::paintEvent(QPaintEvent *)
     }
     drawFrame(&boyacı);
     if (işaretli) {
-        QColor ışık = palette().color(QPalette::Highlight);
-        ışık.setAlpha(70);
-        boyacı.fillRect(iç, ışık);
-        boyacı.setPen(QPen(palette().color(QPalette::Highlight), 4));
-        boyacı.drawRect(rect().adjusted(2, 2, -2, -2));
+        // Lit and framed in amber, apart from the blue of the board's focus frame.
+        boyacı.fillRect(iç, QColor(255, 255, 255, 90));
+        boyacı.setPen(QPen(İşaretRengi, 5));
+        boyacı.drawRect(rect().adjusted(2, 2, -3, -3));
     }
 }
 
