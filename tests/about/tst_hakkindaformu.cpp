@@ -40,8 +40,6 @@ private slots:
         QTest::addColumn<QString>("yerTutucu");
         QTest::newRow("none missing") << 0 << 0 << "About Program";
         QTest::newRow("title") << 2400 << 0 << "#";
-        QTest::newRow("version") << 2450 << 2 << "#";
-        QTest::newRow("message link") << 2500 << 5 << "2500";
         QTest::newRow("e-mail link") << 2600 << 6 << "2600";
         QTest::newRow("OK") << 2000 << 7 << "2000";
     }

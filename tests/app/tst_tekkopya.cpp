@@ -9,6 +9,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -68,50 +69,40 @@ private slots:
         QVERIFY(başka.İlkKopyaMı());
     }
 
-    // The lock and socket live only in a folder of the user's own that nobody else can open or swap.
+    // The lock and socket live only in a folder of the user's own that nobody else can open or
+    // swap; without one, in a private one of the user's cache; without that, nowhere.
     void privateFolderOnly_data()
     {
         QTest::addColumn<QString>("çalışma");
+        QTest::addColumn<int>("önbellekİzni");
         QTest::addColumn<QString>("beklenen");
-        QTest::newRow("private runtime folder") << "private" << "runtime";
-        QTest::newRow("no runtime folder") << "unset" << "cache";
-        QTest::newRow("runtime folder open to the group") << "group" << "cache";
-        QTest::newRow("another user's runtime folder") << "foreign" << "cache";
-        QTest::newRow("a link to a private folder") << "link" << "cache";
-        QTest::newRow("nothing private, cache open to all") << "open cache" << "none";
+        QTest::newRow("private runtime folder") << "0700" << 0700 << "runtime";
+        QTest::newRow("no runtime folder") << "" << 0700 << "cache/tilora-run";
+        QTest::newRow("runtime folder open to the group") << "0750" << 0700 << "cache/tilora-run";
+        QTest::newRow("another user's runtime folder") << "foreign" << 0700 << "cache/tilora-run";
+        QTest::newRow("a link to a private folder") << "link" << 0700 << "cache/tilora-run";
+        QTest::newRow("nothing private, cache open to all") << "" << 0777 << "";
     }
     void privateFolderOnly()
     {
         QFETCH(QString, çalışma);
+        QFETCH(int, önbellekİzni);
         QFETCH(QString, beklenen);
         QTemporaryDir kök;
-        const QString runtime = kök.filePath(QStringLiteral("runtime"));
-        const QString önbellek = kök.filePath(QStringLiteral("cache"));
-        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(önbellek));
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QString değişken = runtime;
-        if (çalışma == "group")
-            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+        const QString runtime = kök.filePath(QStringLiteral("runtime")), bağ = kök.filePath(QStringLiteral("link"));
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(kök.filePath(QStringLiteral("cache"))));
+        ::chmod(QFile::encodeName(runtime).constData(), çalışma == "0750" ? 0750 : 0700);
+        ::chmod(QFile::encodeName(kök.filePath(QStringLiteral("cache"))).constData(), mode_t(önbellekİzni));
         if (çalışma == "foreign" && (::geteuid() != 0 || ::chown(QFile::encodeName(runtime).constData(), 65534, 65534) != 0))
             QSKIP("only root can give a folder to another user");
-        if (çalışma == "link") {
-            değişken = kök.filePath(QStringLiteral("link"));
-            QVERIFY(QFile::link(runtime, değişken));
-        }
-        if (çalışma == "open cache")
-            QFile::setPermissions(önbellek, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                                | QFile::WriteOther | QFile::ExeOther);
+        QVERIFY(QFile::link(runtime, bağ));
         const QByteArray eskiÇalışma = qgetenv("XDG_RUNTIME_DIR"), eskiÖnbellek = qgetenv("XDG_CACHE_HOME");
-        if (çalışma == "unset" || çalışma == "open cache")
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(değişken));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(önbellek));
+        qputenv("XDG_RUNTIME_DIR", çalışma.isEmpty() ? QByteArray() : QFile::encodeName(çalışma == "link" ? bağ : runtime));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(kök.filePath(QStringLiteral("cache"))));
         const QString seçilen = TekKopya::ÇalışmaKlasörü();
         qputenv("XDG_RUNTIME_DIR", eskiÇalışma);
         qputenv("XDG_CACHE_HOME", eskiÖnbellek);
-        const QString yer = beklenen == "runtime" ? runtime : beklenen == "cache" ? önbellek + QStringLiteral("/tilora-run") : QString();
-        QCOMPARE(seçilen, yer);
+        QCOMPARE(seçilen, beklenen.isEmpty() ? QString() : kök.filePath(beklenen));
         // Without a fit folder the game runs without the check rather than not at all.
         TekKopya tekKopya(Başlık, seçilen);
         QVERIFY(tekKopya.İlkKopyaMı());

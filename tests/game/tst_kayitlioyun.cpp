@@ -4,6 +4,7 @@
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
 #include "SahteOrtam.h"
+#include "TestFormu.h"
 #include "TestFotografi.h"
 
 #include <QFile>
@@ -38,14 +39,6 @@ void KayıtlıOyunYaz(const QStringList &değerler, const QStringList &bilgiler 
 bool Ortada(const AnaForm &form)
 {
     return (form.geometry().center() - form.screen()->geometry().center()).manhattanLength() <= 4;
-}
-
-QList<int> Etiketler(const AnaForm &form)
-{
-    QList<int> etiketler;
-    for (int konum = 0; konum < form.tahta.KonumSayısı(); ++konum)
-        etiketler.append(form.tahta.Etiket(konum));
-    return etiketler;
 }
 
 }  // namespace
@@ -97,7 +90,7 @@ private slots:
         form->DağınıkParçalar_Click(n * n - 2 - n);
         form->oyunSaati = OyunSaati{7, 3, 1};
         form->HamleSayısı = 2;
-        const QList<int> etiketler = Etiketler(*form);
+        const QList<int> etiketler = Etiketler(form->tahta);
         const int boş = form->tahta.BoşParçaNo();
         form->Kapat(KapanmaNedeni::Program);
 
@@ -187,7 +180,7 @@ private slots:
         for (int konum = 2; konum < 9; ++konum)
             Ayarlar().Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum), konum == 8 ? QStringLiteral("8B") : QString::number(9 - konum));
         auto form = Başlat();
-        QCOMPARE(Etiketler(*form), (QList<int>{1, 0, 7, 6, 5, 4, 3, 2, 8}));
+        QCOMPARE(Etiketler(form->tahta), (QList<int>{1, 0, 7, 6, 5, 4, 3, 2, 8}));
     }
 
     void damagedSavedGames_data()
@@ -200,11 +193,9 @@ private slots:
         QTest::newRow("a piece twice") << QStringList{"1", "1", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "piece 1 twice";
         QTest::newRow("the corner piece on the board")
             << QStringList{"8", "0", "2", "3", "4", "5", "6", "7", "1B"} << sayaçlar << "\"8\"";
-        QTest::newRow("no empty place") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "3"} << sayaçlar << "piece 3 twice";
         QTest::newRow("two empty places") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7B", "8B"} << sayaçlar << "more than one";
         QTest::newRow("empty place named elsewhere")
             << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "3B"} << sayaçlar << "\"3B\"";
-        QTest::newRow("not a number") << QStringList{"1", "zero", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "\"zero\"";
         QTest::newRow("lower-case mark") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8b"} << sayaçlar << "\"8b\"";
         QTest::newRow("two pieces exchanged") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar
                                               << "no slides can bring";

@@ -8,9 +8,11 @@
 #include "ResimKutusu.h"
 #include "SahteOrtam.h"
 #include "TahtaGorunumu.h"
+#include "TestFormu.h"
 #include "TestFotografi.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QAction>
 #include <QFile>
 #include <QMenu>
@@ -20,34 +22,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<AnaForm> EtkinForm()
-{
-    FotoğrafYaz(ProgramKlasörü + QStringLiteral("Sample-2.jpg"), QSize(640, 480));
-    auto form = std::make_unique<AnaForm>();
-    form->Form_Load();
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.get()))
-        qFatal("the window did not become active");
-    return form;
-}
-
-// A running 3 x 3 game laid out as `etiketler` with the gap at `boş`, every tile drawn.
-void Yerleştir(AnaForm &form, const QList<int> &etiketler, int boş)
-{
-    form.YeniOyunDüğmesi_Click();
-    form.tahta.Yerleştir(etiketler, boş);
-    for (int konum = 0; konum < 9; ++konum)
-        form.DağınıkParçalar[konum]->ResmiAta(konum == boş ? QImage() : form.SıralıParçalar[etiketler[konum]]);
-}
-
-QList<int> Etiketler(const AnaForm &form)
-{
-    QList<int> etiketler;
-    for (int konum = 0; konum < form.tahta.KonumSayısı(); ++konum)
-        etiketler.append(form.tahta.Etiket(konum));
-    return etiketler;
-}
 
 QString Ad(QWidget *parça)
 {
@@ -62,7 +36,7 @@ void Tuş(AnaForm &form, Qt::Key tuş, Qt::KeyboardModifiers değiştirici = Qt:
 // Completes a game one slide from solved, after `saniye` seconds and `hamle` clicks.
 QString Tamamla(AnaForm &form, SahteOrtam &ortam, int saniye, qint32 hamle)
 {
-    Yerleştir(form, {0, 1, 2, 3, 4, 5, 6, 7, 7}, 7);
+    BirKaymaKala(form);
     form.oyunSaati = OyunSaati{quint8(saniye % 60), quint8(saniye / 60), 0};
     form.HamleSayısı = hamle - 1;
     Tuş(form, Qt::Key_Left);
@@ -134,9 +108,9 @@ private slots:
         QFETCH(int, boş);
         QFETCH(Qt::Key, tuş);
         QFETCH(int, kayan);
-        auto form = EtkinForm();
+        auto form = AçılmışForm(true, true);
         QList<int> etiketler{3, 1, 2, 0, 5, 4, 7, 6, 8};
-        Yerleştir(*form, etiketler, boş);
+        OyunuYerleştir(*form, etiketler, boş);
         const QImage resim = form->DağınıkParçalar[qMax(kayan, 0)]->Resim();
         Tuş(*form, tuş);
         if (kayan < 0) {
@@ -154,7 +128,7 @@ private slots:
 
     void keyboardReachesTheBoard()
     {
-        auto form = EtkinForm();
+        auto form = AçılmışForm(true, true);
         // The board is the window's first stop, and a click on a tile gives it the focus back.
         QCOMPARE(QApplication::focusWidget(), form->tahtaGörünümü);
         QTest::keyClick(form->tahtaGörünümü, Qt::Key_Tab);
@@ -164,26 +138,25 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form->tahtaGörünümü);
         QVERIFY(form->OyunSürüyor());
 
-        // No game: the arrows do nothing, Space and Enter deal. During a game they do nothing.
-        for (const Qt::Key tuş : {Qt::Key_Space, Qt::Key_Return}) {
-            form->ParçalaraBölSeçeneği_Click(0);
-            form->SüreHesapla.stop();
-            Tuş(*form, Qt::Key_Right);
-            QVERIFY(!form->OyunSürüyor());
-            Tuş(*form, tuş);
-            QVERIFY(form->OyunSürüyor());
-            const QList<int> dağıtım = Etiketler(*form);
-            Tuş(*form, tuş);
-            QCOMPARE(Etiketler(*form), dağıtım);
-        }
+        // No game: the arrows do nothing, Space deals. During a game Space and Enter do nothing.
+        form->ParçalaraBölSeçeneği_Click(0);
+        form->SüreHesapla.stop();
+        Tuş(*form, Qt::Key_Right);
+        QVERIFY(!form->OyunSürüyor());
+        Tuş(*form, Qt::Key_Space);
+        QVERIFY(form->OyunSürüyor());
+        const QList<int> dağıtım = Etiketler(form->tahta);
+        Tuş(*form, Qt::Key_Return);
+        Tuş(*form, Qt::Key_Space);
+        QCOMPARE(Etiketler(form->tahta), dağıtım);
         QVERIFY(ortam->sesler.isEmpty());
     }
 
     void undoAndRedo()
     {
-        auto form = EtkinForm();
+        auto form = AçılmışForm(true, true);
         Tuş(*form, Qt::Key_Space);
-        const QList<int> dağıtım = Etiketler(*form);
+        const QList<int> dağıtım = Etiketler(form->tahta);
         const QList<QAction *> komutlar = form->tahtaGörünümü->BağlamMenüsü()->actions();
         QStringList başlıklar;
         for (const QAction *komut : komutlar)
@@ -192,7 +165,7 @@ private slots:
         QVERIFY(!komutlar[0]->isEnabled());
         for (const Qt::Key tuş : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up})
             Tuş(*form, tuş);
-        const QList<int> sonra = Etiketler(*form);
+        const QList<int> sonra = Etiketler(form->tahta);
         const int sonBoş = form->tahta.BoşParçaNo();
         QCOMPARE(form->Etiket[3]->text(), QStringLiteral("4"));
 
@@ -212,7 +185,7 @@ private slots:
             Tuş(*form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
             QCOMPARE(form->Etiket[3]->text(), QString::number(yapılan));
         }
-        QCOMPARE(Etiketler(*form), sonra);
+        QCOMPARE(Etiketler(form->tahta), sonra);
         QCOMPARE(form->tahta.BoşParçaNo(), sonBoş);
         QVERIFY(!komutlar[1]->isEnabled());
         QCOMPARE(ortam->sesler, QStringList(12, QStringLiteral("TAMAM")));
@@ -230,9 +203,9 @@ private slots:
     void historyClears()
     {
         QFETCH(int, olay);
-        auto form = EtkinForm();
+        auto form = AçılmışForm(true, true);
         // One slide from solved, with two slides to take back.
-        Yerleştir(*form, {0, 1, 2, 3, 4, 5, 6, 7, 7}, 7);
+        BirKaymaKala(*form);
         Tuş(*form, Qt::Key_Down);
         Tuş(*form, Qt::Key_Up);
         Tuş(*form, Qt::Key_Z, Qt::ControlModifier);
@@ -243,11 +216,11 @@ private slots:
             form->ParçalaraBölSeçeneği_Click(1);
         else
             Tuş(*form, Qt::Key_Left);
-        const QList<int> şimdi = Etiketler(*form);
+        const QList<int> şimdi = Etiketler(form->tahta);
         const QString sayı = form->Etiket[3]->text();
         for (const Qt::KeyboardModifiers değiştirici : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier})
             Tuş(*form, Qt::Key_Z, değiştirici);
-        QCOMPARE(Etiketler(*form), şimdi);
+        QCOMPARE(Etiketler(form->tahta), şimdi);
         QCOMPARE(form->Etiket[3]->text(), sayı);
         for (QAction *komut : form->tahtaGörünümü->BağlamMenüsü()->actions().first(2))
             QVERIFY(!komut->isEnabled());
@@ -276,14 +249,14 @@ private slots:
         QFETCH(int, hamle);
         QFETCH(QString, satır);
         QFETCH(QString, enİyi);
-        auto form = EtkinForm();
+        auto form = AçılmışForm(true, true);
         QCOMPARE(form->Çerçeve[3]->toolTip(), QStringLiteral("No game completed yet with this photo at 3 x 3 blocks."));
         QCOMPARE(Tamamla(*form, *ortam, 65, 42), HerİkisiYeni);
         QCOMPARE(ortam->mesajlar[0].metin.split('\n').constFirst(),
                  QStringLiteral("Congratulations! You have completed the photo!"));
 
         // A new start reads the results back.
-        form = EtkinForm();
+        form = AçılmışForm(true, true);
         QCOMPARE(form->Çerçeve[3]->toolTip(),
                  QStringLiteral("Best time with this photo at 3 x 3 blocks: 1 minute, 5 second\nFewest clicks: 42"));
         QCOMPARE(Tamamla(*form, *ortam, saniye, hamle), satır);
@@ -310,7 +283,7 @@ private slots:
             dosya.write(bozuk);
             dosya.close();
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("best results file was damaged"));
-            auto form = EtkinForm();
+            auto form = AçılmışForm(true, true);
             QVERIFY(form->Çerçeve[3]->toolTip().startsWith(QStringLiteral("No game")));
             QCOMPARE(Tamamla(*form, *ortam, 10, 5), HerİkisiYeni);
             QCOMPARE(EnİyiSonuçlar(yol).Bul({3, FotoğrafYolu, QSize(640, 480)}).value().hamle, 5);
@@ -323,63 +296,54 @@ private slots:
         }
     }
 
+    // A PNG is taken as the photo dialog's OK would take it; a file that is no picture gets the
+    // dialog's message and changes nothing; two files or a folder are not taken at all.
     void droppedFiles_data()
     {
-        QTest::addColumn<QString>("ad");
-        QTest::addColumn<bool>("resim");
-        QTest::newRow("a PNG") << "dropped.png" << true;
-        QTest::newRow("a GIF-named PNG") << "dropped.gif" << true;
-        QTest::newRow("text named .png") << "notes.png" << false;
+        QTest::addColumn<QByteArray>("içerik");
+        QByteArray png;
+        QBuffer tampon(&png);
+        tampon.open(QIODevice::WriteOnly);
+        RenkliResim(QSize(300, 200)).save(&tampon, "PNG");
+        QTest::newRow("a PNG") << png;
+        QTest::newRow("text named .png") << QByteArray("not a picture\n");
     }
 
     void droppedFiles()
     {
-        QFETCH(QString, ad);
-        QFETCH(bool, resim);
-        auto form = EtkinForm();
+        QFETCH(QByteArray, içerik);
+        auto form = AçılmışForm(true, true);
         const QString öncekiYol = FotoğrafYolu;
-        const QString yol = ortam->AyarKlasörü() + QStringLiteral("/drop/") + ad;
-        if (resim) {
-            QImage kare(300, 200, QImage::Format_RGB32);
-            kare.fill(Qt::darkCyan);
-            QDir().mkpath(QFileInfo(yol).path());
-            QVERIFY(kare.save(yol, "PNG"));
-        } else {
-            QDir().mkpath(QFileInfo(yol).path());
-            QFile metin(yol);
-            QVERIFY(metin.open(QIODevice::WriteOnly));
-            metin.write("not a picture\n");
-        }
+        const QString yol = ortam->AyarKlasörü() + QStringLiteral("/dropped.png");
+        QFile dosya(yol);
+        QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.write(içerik) == içerik.size() && dosya.flush());
         form->ParçalaraBölSeçeneği_Click(1);
         Tuş(*form, Qt::Key_Space);
         QVERIFY(!Bırak(*form, {yol, yol}));
         QVERIFY(!Bırak(*form, {ortam->AyarKlasörü()}));
         QVERIFY(Bırak(*form, {yol}));
+        const bool resim = içerik.startsWith("\x89PNG");
+        QCOMPARE(FotoğrafYolu, resim ? yol : öncekiYol);
+        QCOMPARE(form->OrjinalFotoğrafKutusu.Boyut(), resim ? QSize(300, 200) : QSize(640, 480));
+        QCOMPARE(ortam->mesajlar.size(), resim ? 0 : 1);
         if (resim) {
-            QCOMPARE(FotoğrafYolu, yol);
-            QCOMPARE(form->OrjinalFotoğrafKutusu.Boyut(), QSize(300, 200));
-            QCOMPARE(form->SıralıParçalar.size(), 16);
-            QCOMPARE(form->SıralıParçalar[0].pixelColor(5, 5), QColor(Qt::darkCyan));
             // A game was running: the new photo is dealt at once.
+            QCOMPARE(form->SıralıParçalar.size(), 16);
             QVERIFY(form->OyunSürüyor());
             QCOMPARE(form->tahta.BoşParçaNo(), 15);
-            QVERIFY(ortam->mesajlar.isEmpty());
         } else {
-            QCOMPARE(ortam->mesajlar.size(), 1);
             QCOMPARE(ortam->mesajlar[0].metin, QStringLiteral("Please, select photo file from the list!"));
             QCOMPARE(ortam->mesajlar[0].simge, MesajSimgesi::Bilgi);
             QVERIFY(ortam->mesajlar[0].ortalanacağıPencere.has_value());
-            QCOMPARE(FotoğrafYolu, öncekiYol);
-            QCOMPARE(form->OrjinalFotoğrafKutusu.Boyut(), QSize(640, 480));
         }
     }
 
     void accessibleNames()
     {
-        auto form = EtkinForm();
+        auto form = AçılmışForm(true, true);
         QCOMPARE(Ad(form->DağınıkParçalar[5]), QStringLiteral("Piece 6, row 2, column 3"));
         QCOMPARE(Ad(form->tahtaGörünümü), QStringLiteral("Board"));
-        Yerleştir(*form, {3, 1, 2, 0, 5, 4, 7, 6, 8}, 8);
+        OyunuYerleştir(*form, {3, 1, 2, 0, 5, 4, 7, 6, 8}, 8);
         Tuş(*form, Qt::Key_Right);
         Tuş(*form, Qt::Key_Down);
         QCOMPARE(Ad(form->DağınıkParçalar[8]), QStringLiteral("Piece 7, row 3, column 3"));
@@ -403,11 +367,11 @@ private slots:
     // slide before its answer, it shows nothing.
     void hintMarksTheNextSlide()
     {
-        auto form = EtkinForm();
-        Yerleştir(*form, {3, 1, 2, 0, 4, 5, 7, 6, 8}, 8);
+        auto form = AçılmışForm(true, true);
+        OyunuYerleştir(*form, {3, 1, 2, 0, 4, 5, 7, 6, 8}, 8);
         const Çözücü çözücü(ortam->AyarKlasörü());
         const std::atomic<bool> sürsün{false};
-        const auto kalan = [&] { return çözücü.Çöz(Etiketler(*form), form->tahta.BoşParçaNo(), sürsün).hamleler.size(); };
+        const auto kalan = [&] { return çözücü.Çöz(Etiketler(form->tahta), form->tahta.BoşParçaNo(), sürsün).hamleler.size(); };
         const qsizetype önce = kalan();
         Tuş(*form, Qt::Key_H);
         QTRY_VERIFY(İşaretli(*form));
@@ -427,11 +391,11 @@ private slots:
     // best result, and the saved game goes as after any completion. Any key stops it.
     void solvePlaysToTheEnd()
     {
-        auto form = EtkinForm();
+        auto form = AçılmışForm(true, true);
         Ayarlar().Yaz(QStringLiteral("Oyun"), QStringLiteral("Foto-0"), QStringLiteral("1"));
         form->KayıtlıOyun = Ayarlar().BölümüOku(QStringLiteral("Oyun"));
         // Three slides from home; a key after the first stops the solution there.
-        Yerleştir(*form, {0, 1, 2, 3, 7, 4, 6, 7, 5}, 7);
+        OyunuYerleştir(*form, {0, 1, 2, 3, 7, 4, 6, 7, 5}, 7);
         Tuş(*form, Qt::Key_S, Qt::ShiftModifier);
         QTRY_VERIFY(form->HamleSayısı > 0);
         Tuş(*form, Qt::Key_Left);
