@@ -1,5 +1,7 @@
 #include "DesenOnbellegi.h"
 
+#include "DuzenliDosya.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -41,11 +43,13 @@ QByteArray Özeti(const QByteArray &başlık, const std::vector<std::uint8_t> &u
 
 bool DesenTablosunuYükle(const QString &klasör, DesenTablosu &tablo)
 {
-    QFile dosya(DosyaYolu(klasör, tablo.taşlar));
+    // A FIFO in its place would hold the worker, and the program's end with it, for ever.
+    QFile dosya;
     const QByteArray başlık = BaşlıkBaytları(tablo.taşlar);
     const qint64 girdiSayısı = qint64(YerleşimSayısı(int(tablo.taşlar.size())));
     const qint64 özetBoyu = QCryptographicHash::hashLength(Özet);
-    if (!dosya.open(QIODevice::ReadOnly) || dosya.size() != başlık.size() + girdiSayısı + özetBoyu)
+    if (DüzenliDosyayıAç(dosya, DosyaYolu(klasör, tablo.taşlar)) != AçılışSonucu::Açıldı
+        || dosya.size() != başlık.size() + girdiSayısı + özetBoyu)
         return false;
     if (dosya.read(başlık.size()) != başlık)
         return false;

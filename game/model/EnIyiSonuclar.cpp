@@ -2,6 +2,7 @@
 
 #include "CalismaHatasi.h"
 #include "Dizgeler.h"
+#include "DuzenliDosya.h"
 #include "OyunSaati.h"
 #include "Yollar.h"
 
@@ -73,12 +74,12 @@ QString &Klasör()
 
 EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
 {
-    const QFileInfo bilgi(dosyaYolu);
-    if (!bilgi.exists())
+    QFile dosya;
+    const AçılışSonucu açılış = DüzenliDosyayıAç(dosya, dosyaYolu);
+    if (açılış == AçılışSonucu::Yok)
         return;
-    QFile dosya(dosyaYolu);
     // Something that is no regular file (a folder, a pipe) is not ours to read or replace.
-    if (!bilgi.isFile() || !dosya.open(QIODevice::ReadOnly)) {
+    if (açılış != AçılışSonucu::Açıldı) {
         yazmaKapalı = true;
         return;
     }
