@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QStandardPaths>
 
 namespace {
@@ -33,6 +34,11 @@ void AnaForm::YardımıKur()
         komut->setEnabled(false);
         tahtaGörünümü->KomutEkle(komut);
     }
+    // The menu that offers Hint and Solve opening is the time to get the larger boards' tables ready.
+    connect(tahtaGörünümü->BağlamMenüsü(), &QMenu::aboutToShow, this, [this] {
+        if (tahta.BölmeSayısı() > 3)
+            çözümAraması->TablolarıHazırla();
+    });
     connect(ipucuKomutu, &QAction::triggered, this, &AnaForm::İpucu_Click);
     connect(çözKomutu, &QAction::triggered, this, &AnaForm::Çöz_Click);
 

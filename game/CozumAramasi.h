@@ -25,7 +25,9 @@ public:
     // Looks for the solution of `tahta` as it stands and hands it to `bitince`.
     void Başlat(const Tahta &tahta, std::function<void(const Çözüm &)> bitince);
     void Vazgeç();
-    bool Sürüyor() const { return vazgeç != nullptr; }
+    // Starts loading or building the 4 x 4 tables in the background, so that a search asked
+    // for soon does not wait for them.
+    void TablolarıHazırla() { çözücü.TablolarıHazırla(); }
 
 private:
     Çözücü çözücü;
