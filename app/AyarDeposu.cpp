@@ -5,7 +5,6 @@
 #include "OrtakDegiskenler.h"
 #include "Yollar.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -134,10 +133,7 @@ bool BölümünİçindeMi(const QString &ad, const QString &bölüm)
 // no copy could be made.
 QString KenaraKoy(const QString &yol, const QByteArray &bayt)
 {
-    const QString kök = yol + QStringLiteral(".damaged-")
-                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int sıra = 1; sıra <= 100; ++sıra) {
-        const QString ad = sıra == 1 ? kök : kök + QLatin1Char('-') + QString::number(sıra);
+    for (const QString &ad : BozukKopyaAdları(yol)) {
         QFile kopya(ad);
         if (kopya.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             const bool tamam = kopya.write(bayt) == bayt.size() && kopya.flush();

@@ -6,7 +6,6 @@
 #include "OyunSaati.h"
 #include "Yollar.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,10 +53,7 @@ std::optional<qint64> Sayı(const QJsonObject &girdi, QStringView alan, qint64 e
 // Moves the damaged file aside under a name no earlier copy has; empty when it could not be moved.
 QString KenaraAl(const QString &yol)
 {
-    const QString kök = yol + QStringLiteral(".damaged-")
-                        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int sıra = 1; sıra <= 100; ++sıra) {
-        const QString ad = sıra == 1 ? kök : kök + QLatin1Char('-') + QString::number(sıra);
+    for (const QString &ad : BozukKopyaAdları(yol)) {
         if (!QFileInfo::exists(ad))
             return QFile::rename(yol, ad) ? ad : QString();
     }
