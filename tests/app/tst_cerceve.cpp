@@ -1,11 +1,11 @@
 // The application frame: string table, captions, error report, centring, version rules, paths.
-#include "Baslangic.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
 #include "MesajKutusu.h"
 #include "OrtakYordamlar.h"
 #include "SahteOrtam.h"
+#include "SistemSurumuDenetimi.h"
 #include "SurumDenetimi.h"
 #include "Yollar.h"
 

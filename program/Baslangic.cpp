@@ -3,32 +3,19 @@
 #include "AnaForm.h"
 #include "AyarDeposu.h"
 #include "Dizgeler.h"
-#include "Uygulama.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
 #include "MesajKutusu.h"
 #include "OrtakDegiskenler.h"
 #include "Sinyaller.h"
+#include "SistemSurumuDenetimi.h"
 #include "TekKopya.h"
+#include "Uygulama.h"
 #include "Yollar.h"
 
 #include <QApplication>
 
 #include <memory>
-
-void SistemSürümünüDenetle()
-{
-    SürümKararı karar;
-    Adım(HataTarzı::Sessiz, [&] { karar = SürümüDeğerlendir(ortam().sürümSorgula()); });
-    NTMi = karar.ntMi;
-    if (karar.kabul)
-        return;
-    Adım(HataTarzı::Sessiz, [] {
-        MesajKutusunuOrtala();
-        MesajGöster(Dizge(30), MesajDüğmeleri::Tamam, MesajSimgesi::Kritik);
-    });
-    ortam().programıSonlandır();
-}
 
 namespace {
 

@@ -3,6 +3,3 @@
 // The program's start-up routine: one copy per user, the platform check, the shared globals,
 // then the main window. Returns the process's exit code.
 int Main(int argc, char *argv[]);
-
-// Refuses a platform that is too old with message 30 and ends the program; sets NTMi.
-void SistemSürümünüDenetle();
