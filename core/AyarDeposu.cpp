@@ -2,6 +2,7 @@
 
 #include "CalismaHatasi.h"
 #include "DuzenliDosya.h"
+#include "GuvenliYazim.h"
 #include "OrtakDegiskenler.h"
 #include "Yollar.h"
 
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
@@ -251,11 +251,7 @@ void AyarDeposu::Kaydet(const QList<Bölüm> &yeni)
 
 void AyarDeposu::DosyayaYaz(const QList<Bölüm> &yeni) const
 {
-    QDir().mkpath(QFileInfo(dosyaYolu).absolutePath());
-    const QByteArray bayt = Yazıya(yeni);
-    QSaveFile dosya(dosyaYolu);
-    if (!dosya.open(QIODevice::WriteOnly) || dosya.write(bayt) != bayt.size() || !dosya.commit())
-        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+    DosyayıBütünYaz(dosyaYolu, Yazıya(yeni));
 }
 
 QByteArray AyarDeposu::Yazıya(const QList<Bölüm> &bölümler)

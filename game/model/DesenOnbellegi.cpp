@@ -1,11 +1,12 @@
 #include "DesenOnbellegi.h"
 
+#include "CalismaHatasi.h"
 #include "DuzenliDosya.h"
+#include "GuvenliYazim.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -64,14 +65,13 @@ bool DesenTablosunuYükle(const QString &klasör, DesenTablosu &tablo)
 
 bool DesenTablosunuYaz(const QString &klasör, const DesenTablosu &tablo)
 {
-    if (!QDir().mkpath(klasör))
-        return false;
-    QSaveFile dosya(DosyaYolu(klasör, tablo.taşlar));
-    if (!dosya.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray başlık = BaşlıkBaytları(tablo.taşlar);
-    dosya.write(başlık);
-    dosya.write(reinterpret_cast<const char *>(tablo.uzaklıklar.data()), qint64(tablo.uzaklıklar.size()));
-    dosya.write(Özeti(başlık, tablo.uzaklıklar));
-    return dosya.commit();
+    const QByteArray uzaklıklar = QByteArray::fromRawData(reinterpret_cast<const char *>(tablo.uzaklıklar.data()),
+                                                         qsizetype(tablo.uzaklıklar.size()));
+    try {
+        DosyayıBütünYaz(DosyaYolu(klasör, tablo.taşlar), başlık + uzaklıklar + Özeti(başlık, tablo.uzaklıklar));
+    } catch (const ÇalışmaHatası &) {
+        return false;
+    }
+    return true;
 }

@@ -3,6 +3,7 @@
 #include "CalismaHatasi.h"
 #include "Dizgeler.h"
 #include "DuzenliDosya.h"
+#include "GuvenliYazim.h"
 #include "OyunSaati.h"
 #include "Yollar.h"
 
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <limits>
@@ -141,10 +141,7 @@ void EnİyiSonuçlar::Kaydet() const
                                     {u"seconds"_s, kayıt.sonuç.saniye},
                                     {u"clicks"_s, kayıt.sonuç.hamle}});
     QDir().mkpath(QFileInfo(dosyaYolu).path());
-    QSaveFile dosya(dosyaYolu);
-    if (!dosya.open(QIODevice::WriteOnly)
-        || dosya.write(QJsonDocument(QJsonObject{{u"results"_s, girdiler}}).toJson()) < 0 || !dosya.commit())
-        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
+    DosyayıBütünYaz(dosyaYolu, QJsonDocument(QJsonObject{{u"results"_s, girdiler}}).toJson());
 }
 
 QString EnİyiSonuçlarDosyası()
