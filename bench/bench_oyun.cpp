@@ -36,10 +36,10 @@ double EnYüksekBellekMB()
     return kullanım.ru_maxrss / 1024.0;
 }
 
+// A dropped photo is loaded and cut at once, at the division in force (5 x 5 here).
 void FotoğrafıBöl(AnaForm &form, const QString &yol)
 {
-    form.FotoğrafıAl(FotoğrafıYükle(yol));
-    form.ParçalaraBölSeçeneği_Click(2);
+    form.FotoğrafBırakıldı(yol);
     QApplication::processEvents();
 }
 
@@ -61,6 +61,7 @@ int main(int argc, char *argv[])
 
     AnaForm form;
     form.Form_Load();
+    form.ParçalaraBölSeçeneği_Click(2);
 
     // The largest photo first, so the peak belongs to it: load, divide and play a few slides.
     const double öncekiBellek = EnYüksekBellekMB();

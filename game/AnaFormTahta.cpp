@@ -13,6 +13,8 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QFileInfo>
 #include <QMimeData>
 
@@ -34,6 +36,7 @@ QString BırakılanDosya(const QMimeData *veri)
 void AnaForm::TahtayıKur()
 {
     tahtaGörünümü = new TahtaGörünümü(Çerçeve[0]);
+    tahtaGörünümü->setObjectName(QStringLiteral("Tahta"));
     tahtaGörünümü->setGeometry(QRect(QPoint(0, 0), Çerçeve[0]->size()));
     tahtaGörünümü->OkaBasıldı = [this](Yön yön) { OkTuşu(yön); };
     tahtaGörünümü->SeçimeBasıldı = [this] { SeçimTuşu(); };
@@ -65,53 +68,44 @@ void AnaForm::TahtaMetinleriniYükle()
 // empty place, and the arrows do nothing.
 void AnaForm::OkTuşu(Yön yön)
 {
-    if (!OyunSürüyor())
-        return;
-    if (const std::optional<int> konum = OkunKaydırdığıKonum(tahta, yön))
-        DağınıkParçalar_Click(*konum);
-    else
-        Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("DUR")); });
+    const Hamle hamle = oturum.Ok(yön);
+    if (hamle.sonuç != Hamle::Sonuç::OyunYok)
+        HamleyiOyna(hamle);
 }
 
 // Space and Enter deal when no game runs, as a click on a tile does; during a game they do nothing.
 void AnaForm::SeçimTuşu()
 {
     if (!OyunSürüyor())
-        DağınıkParçalar_Click(tahta.BoşParçaNo());
+        YeniOyunDüğmesi_Click();
 }
 
 void AnaForm::GeriAl()
 {
-    GeçmiştenKaydır(geçmiş.GeriAl(), -1);
+    GeçmiştenKaydır(oturum.GeriAl());
 }
 
 void AnaForm::Yinele()
 {
-    GeçmiştenKaydır(geçmiş.Yinele(), 1);
+    GeçmiştenKaydır(oturum.Yinele());
 }
 
 // A slide taken back or made again is a slide like any other, heard as one, and moves the
 // count by one; the clock runs on.
-void AnaForm::GeçmiştenKaydır(std::optional<int> konum, int sayıFarkı)
+void AnaForm::GeçmiştenKaydır(const std::optional<Hamle> &hamle)
 {
-    if (!konum || !ParçayıKaydır(*konum))
+    if (!hamle)
         return;
-    HamleSayısı += sayıFarkı;
-    DeğerEtiketiniYaz(Etiket[3], QString::number(HamleSayısı));
+    KaymayıGöster(*hamle);
+    DeğerEtiketiniYaz(Etiket[3], QString::number(oturum.HamleSayısı()));
     Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TAMAM")); });
-    KomutlarıGüncelle();
-}
-
-void AnaForm::GeçmişiTemizle()
-{
-    geçmiş.Temizle();
     KomutlarıGüncelle();
 }
 
 void AnaForm::KomutlarıGüncelle()
 {
-    geriAlKomutu->setEnabled(geçmiş.GeriAlınabilir());
-    yineleKomutu->setEnabled(geçmiş.Yinelenebilir());
+    geriAlKomutu->setEnabled(oturum.GeriAlınabilir());
+    yineleKomutu->setEnabled(oturum.Yinelenebilir());
     ipucuKomutu->setEnabled(OyunSürüyor());
     çözKomutu->setEnabled(OyunSürüyor());
 }
@@ -120,22 +114,22 @@ void AnaForm::KomutlarıGüncelle()
 void AnaForm::ErişilebilirAdlarıYaz()
 {
     for (int konum = 0; konum < DağınıkParçalar.size(); ++konum)
-        DağınıkParçalar[konum]->setAccessibleName(KonumAdı(tahta, konum, OyunSürüyor()));
+        DağınıkParçalar[konum]->setAccessibleName(KonumAdı(oturum.Tahtası(), konum, OyunSürüyor()));
 }
 
 SonuçAnahtarı AnaForm::BuFotoğrafınAnahtarı() const
 {
-    return {tahta.BölmeSayısı(), FotoğrafYolu, OrjinalFotoğrafKutusu.Boyut()};
+    return {oturum.BölmeSayısı(), FotoğrafYolu, OrjinalFotoğrafKutusu.Boyut()};
 }
 
 // The completed game goes into the best results: the line that says what it beat, or "".
 QString AnaForm::EnİyiSonucuKaydet()
 {
-    const Yenilik yenilik = enİyiSonuçlar.Ekle(BuFotoğrafınAnahtarı(), oyunSaati.ToplamSaniye(), HamleSayısı);
+    const Yenilik yenilik = enİyiSonuçlar.Ekle(BuFotoğrafınAnahtarı(), oturum.Saat().ToplamSaniye(), oturum.HamleSayısı());
     if (yenilik.süre || yenilik.hamle)
         Adım(HataTarzı::Sessiz, [&] { enİyiSonuçlar.Kaydet(); });
     EnİyiSonuçlarıGöster();
-    return YenilikMetni(yenilik, tahta.BölmeSayısı());
+    return YenilikMetni(yenilik, oturum.BölmeSayısı());
 }
 
 // The best results of this photo at this division, on the "Game Information" frame.
@@ -144,7 +138,7 @@ void AnaForm::EnİyiSonuçlarıGöster()
     Adım(HataTarzı::Sessiz, [&] {
         Çerçeve[3]->setToolTip(OrjinalFotoğrafKutusu.BoşMu()
                                    ? QString()
-                                   : EnİyiSonuçMetni(enİyiSonuçlar.Bul(BuFotoğrafınAnahtarı()), tahta.BölmeSayısı()));
+                                   : EnİyiSonuçMetni(enİyiSonuçlar.Bul(BuFotoğrafınAnahtarı()), oturum.BölmeSayısı()));
     });
 }
 

@@ -36,7 +36,7 @@ void AnaForm::YardımıKur()
     }
     // The menu that offers Hint and Solve opening is the time to get the larger boards' tables ready.
     connect(tahtaGörünümü->BağlamMenüsü(), &QMenu::aboutToShow, this, [this] {
-        if (tahta.BölmeSayısı() > 3)
+        if (oturum.BölmeSayısı() > 3)
             çözümAraması->TablolarıHazırla();
     });
     connect(ipucuKomutu, &QAction::triggered, this, &AnaForm::İpucu_Click);
@@ -65,7 +65,7 @@ void AnaForm::YardımıBırak()
 // a board that no slides can solve (a tampered game) is told so.
 void AnaForm::ÇözümüSor(std::function<void(const QList<int> &)> çözüldüğünde)
 {
-    çözümAraması->Başlat(tahta, [this, çözüldüğünde = std::move(çözüldüğünde)](const Çözüm &çözüm) {
+    çözümAraması->Başlat(oturum.Tahtası(), [this, çözüldüğünde = std::move(çözüldüğünde)](const Çözüm &çözüm) {
         if (çözüm.durum == Çözüm::Durum::Çözülemez) {
             Adım(HataTarzı::Bildir, [] {
                 MesajKutusunuOrtala();
@@ -109,15 +109,14 @@ void AnaForm::Çöz_Click()
 
 void AnaForm::ÇözümAdımı()
 {
-    if (çözümAdımları.isEmpty() || !tahta.KomşuMu(çözümAdımları.first())) {
+    if (çözümAdımları.isEmpty() || !oturum.Tahtası().KomşuMu(çözümAdımları.first())) {
         ÇözümüDurdur();
         return;
     }
-    bilgisayarÇözdü = true;
     const int konum = çözümAdımları.takeFirst();
     if (çözümAdımları.isEmpty())
         ÇözümüDurdur();
-    DağınıkParçalar_Click(konum);
+    HamleyiOyna(oturum.Tıkla(konum, Kaydıran::Çözücü));
 }
 
 void AnaForm::ÇözümüDurdur()

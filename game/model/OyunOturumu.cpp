@@ -1,0 +1,158 @@
+#include "OyunOturumu.h"
+
+#include "CalismaHatasi.h"
+#include "Dagitim.h"
+#include "KayitliOyun.h"
+
+#include <exception>
+#include <limits>
+
+namespace {
+
+const QString OyunBölümü = QStringLiteral("Oyun");
+const QString BilgilerBölümü = QStringLiteral("Oyun\\Bilgiler");
+
+// The saved game's writes and deletions ignore their failures and go on with the next one.
+template <typename İş>
+void Sessizce(İş iş)
+{
+    try {
+        iş();
+    } catch (const ÇalışmaHatası &) {
+    } catch (const std::exception &) {
+    }
+}
+
+}  // namespace
+
+OyunOturumu::OyunOturumu(int bölmeSayısı) : tahta(bölmeSayısı) {}
+
+void OyunOturumu::Böl(int bölmeSayısı)
+{
+    tahta.Böl(bölmeSayısı);
+}
+
+void OyunOturumu::Dağıt(const std::function<float()> &rastgele)
+{
+    saat.Sıfırla();
+    hamleSayısı = 0;
+    tahta.Dağıt(Dağıtım(tahta.BölmeSayısı(), rastgele));
+    geçmiş.Temizle();
+    bilgisayarÇözdü = false;
+    sürüyor = true;
+}
+
+// The tile slides, the count grows and the completion is tested: the click's own rule.
+Hamle OyunOturumu::Tıkla(int konum, Kaydıran kaydıran)
+{
+    if (!sürüyor)
+        return {};
+    const int boş = tahta.BoşParçaNo();
+    if (!tahta.Kaydır(konum))
+        return {Hamle::Sonuç::Reddedildi};
+    Hamle hamle{Hamle::Sonuç::Kaydı, konum, boş};
+    geçmiş.Kaydet(konum, boş);
+    if (kaydıran == Kaydıran::Çözücü)
+        bilgisayarÇözdü = true;
+    hamle.sayıldı = hamleSayısı < std::numeric_limits<qint32>::max();
+    if (hamle.sayıldı)
+        ++hamleSayısı;
+    hamle.tamamlandı = tahta.TamamlandıMı();
+    if (hamle.tamamlandı) {
+        sürüyor = false;
+        geçmiş.Temizle();
+    }
+    return hamle;
+}
+
+Hamle OyunOturumu::Ok(Yön yön)
+{
+    if (!sürüyor)
+        return {};
+    if (const std::optional<int> konum = OkunKaydırdığıKonum(tahta, yön))
+        return Tıkla(*konum);
+    return {Hamle::Sonuç::Reddedildi};
+}
+
+std::optional<Hamle> OyunOturumu::GeriAl()
+{
+    const std::optional<int> konum = geçmiş.GeriAl();
+    const int boş = tahta.BoşParçaNo();
+    if (!konum || !tahta.Kaydır(*konum))
+        return std::nullopt;
+    --hamleSayısı;
+    return Hamle{Hamle::Sonuç::Kaydı, *konum, boş, true};
+}
+
+std::optional<Hamle> OyunOturumu::Yinele()
+{
+    const std::optional<int> konum = geçmiş.Yinele();
+    const int boş = tahta.BoşParçaNo();
+    if (!konum || !tahta.Kaydır(*konum))
+        return std::nullopt;
+    ++hamleSayısı;
+    return Hamle{Hamle::Sonuç::Kaydı, *konum, boş, true};
+}
+
+bool OyunOturumu::Saatiİlerlet()
+{
+    return saat.İlerle();
+}
+
+void OyunOturumu::SayaçlarıSıfırla()
+{
+    saat.Sıfırla();
+    hamleSayısı = 0;
+}
+
+bool OyunOturumu::KayıtlıOyunuBul(const AyarDeposu &depo)
+{
+    kayıtlıOyun = depo.BölümüOku(OyunBölümü);
+    return KayıtlıOyunVar();
+}
+
+void OyunOturumu::KayıtlıOyunuGeriYükle(const AyarDeposu &depo)
+{
+    const auto bilgi = [&](const char *anahtar) {
+        return depo.Oku(BilgilerBölümü, QLatin1String(anahtar), QStringLiteral("0"));
+    };
+    KayıtlıDurum oyun;
+    try {
+        oyun = KayıtlıOyunuOku(kayıtlıOyun,
+                               {bilgi("Saniye Bilgisi"), bilgi("Dakika Bilgisi"), bilgi("Saat Bilgisi"), bilgi("Hamle Bilgisi")},
+                               tahta.BölmeSayısı());
+    } catch (const ÇalışmaHatası &) {
+        kayıtlıOyun.clear();
+        throw;
+    }
+    tahta.Yerleştir(oyun.etiketler, oyun.boşKonum);
+    saat = oyun.oyunSaati;
+    hamleSayısı = oyun.hamleSayısı;
+    geçmiş.Temizle();
+    sürüyor = true;
+}
+
+void OyunOturumu::OyunuKaydet(AyarDeposu &depo)
+{
+    Sessizce([&] { kayıtlıOyun = depo.BölümüOku(OyunBölümü); });
+    KayıtlıOyunuSil(depo);
+    for (const auto &[anahtar, değer] : KayıtGirdileri(tahta))
+        Sessizce([&] { depo.Yaz(OyunBölümü, anahtar, değer); });
+    const std::pair<const char *, qint64> bilgiler[] = {
+        {"Saniye Bilgisi", saat.saniye}, {"Dakika Bilgisi", saat.dakika}, {"Saat Bilgisi", saat.saat}, {"Hamle Bilgisi", hamleSayısı}};
+    for (const auto &[anahtar, değer] : bilgiler)
+        Sessizce([&] { depo.Yaz(BilgilerBölümü, QLatin1String(anahtar), QString::number(değer)); });
+}
+
+// Both sections go in one write: the positions never outlive their clock and count on disk.
+void OyunOturumu::KayıtlıOyunuSil(AyarDeposu &depo) const
+{
+    if (kayıtlıOyun.isEmpty())
+        return;
+    Sessizce([&] {
+        depo.TekYazımda([&] {
+            for (const QString &bölüm : {BilgilerBölümü, OyunBölümü})
+                Sessizce([&] { depo.BölümüSil(bölüm); });
+        });
+    });
+}
