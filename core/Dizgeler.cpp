@@ -8,41 +8,65 @@
 
 namespace {
 
-QHash<int, QString> YerleşikTablo()
+struct Tablolar {
+    QHash<int, QString> metinler;
+    // The forms of the strings whose wording follows a number: one, then other.
+    QHash<int, QStringList> sayılılar;
+};
+
+Tablolar YerleşikTablolar()
 {
     QFile dosya(QStringLiteral(":/dizgeler.json"));
     if (!dosya.open(QIODevice::ReadOnly))
         qFatal("The string table is missing from the program's resources");
     const QJsonObject nesne = QJsonDocument::fromJson(dosya.readAll()).object();
-    QHash<int, QString> tablo;
-    for (auto it = nesne.begin(); it != nesne.end(); ++it)
-        tablo.insert(it.key().toInt(), it.value().toString());
-    return tablo;
+    Tablolar tablolar;
+    for (auto it = nesne.begin(); it != nesne.end(); ++it) {
+        if (it.value().isObject()) {
+            const QJsonObject biçimler = it.value().toObject();
+            tablolar.sayılılar.insert(it.key().toInt(), {biçimler[u"one"].toString(), biçimler[u"other"].toString()});
+        } else {
+            tablolar.metinler.insert(it.key().toInt(), it.value().toString());
+        }
+    }
+    return tablolar;
 }
 
-QHash<int, QString> &Tablo()
+Tablolar &Tablo()
 {
-    static QHash<int, QString> tablo = YerleşikTablo();
-    return tablo;
+    static Tablolar tablolar = YerleşikTablolar();
+    return tablolar;
+}
+
+[[noreturn]] void Yok(int kimlik)
+{
+    throw ÇalışmaHatası(HataNo::KaynakBulunamadı, QStringLiteral("Resource with identifier '%1' not found").arg(kimlik));
 }
 
 }  // namespace
 
 const QHash<int, QString> &DizgeTablosu()
 {
-    return Tablo();
+    return Tablo().metinler;
 }
 
 QString Dizge(int kimlik)
 {
-    const auto it = Tablo().constFind(kimlik);
-    if (it == Tablo().cend())
-        throw ÇalışmaHatası(HataNo::KaynakBulunamadı,
-                            QStringLiteral("Resource with identifier '%1' not found").arg(kimlik));
+    const auto it = Tablo().metinler.constFind(kimlik);
+    if (it == Tablo().metinler.cend())
+        Yok(kimlik);
     return *it;
+}
+
+QString DizgeSayılı(int kimlik, qint64 sayı)
+{
+    const auto it = Tablo().sayılılar.constFind(kimlik);
+    if (it == Tablo().sayılılar.cend())
+        Yok(kimlik);
+    return it->value(sayı == 1 ? 0 : 1).replace(QStringLiteral("%n"), QString::number(sayı));
 }
 
 void DizgeTablosunuDeğiştir(QHash<int, QString> yeni)
 {
-    Tablo() = yeni.isEmpty() ? YerleşikTablo() : std::move(yeni);
+    Tablo().metinler = yeni.isEmpty() ? YerleşikTablolar().metinler : std::move(yeni);
 }

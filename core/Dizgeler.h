@@ -9,5 +9,10 @@ const QHash<int, QString> &DizgeTablosu();
 // The text of string `kimlik`; throws ÇalışmaHatası when the table has no such string.
 QString Dizge(int kimlik);
 
+// The text of string `kimlik` for the number `sayı`, which stands in it as %n, in the wording the
+// number calls for: such a string is kept in the table as its forms ("one", "other"), as in
+// "%n minute" and "%n minutes". Throws ÇalışmaHatası when the table has no such string.
+QString DizgeSayılı(int kimlik, qint64 sayı);
+
 // Replaces the table (tests use it to take a string away); an empty table restores the built-in one.
 void DizgeTablosunuDeğiştir(QHash<int, QString> yeni);
