@@ -36,6 +36,11 @@ public:
     static bool Var();
 };
 
+// Runs `iş` at once when no box is open, else once the last one has closed, so that what another
+// start hands over never lands in the middle of a handler waiting on a box. Dropped once the
+// system has asked for the end.
+void KutularKapanınca(std::function<void()> iş);
+
 // Runs a modal dialog and returns its result; once the system has asked for the end it does not
 // open and reads as Cancel.
 int ModalAç(QDialog &diyalog);

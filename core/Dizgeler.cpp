@@ -6,6 +6,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <limits>
+#include <optional>
+
 namespace {
 
 struct Tablolar {
@@ -43,6 +46,17 @@ Tablolar &Tablo()
     throw ÇalışmaHatası(HataNo::KaynakBulunamadı, QStringLiteral("Resource with identifier '%1' not found").arg(kimlik));
 }
 
+// The installed translation's text for the id, if it has one. The translations are keyed by the
+// table's ids; without a text of its own qtTrId hands back the id itself.
+std::optional<QString> Çeviri(int kimlik, int sayı = -1)
+{
+    const QByteArray anahtar = QByteArray::number(kimlik);
+    QString çeviri = qtTrId(anahtar.constData(), sayı);
+    if (çeviri == QLatin1String(anahtar))
+        return std::nullopt;
+    return çeviri;
+}
+
 }  // namespace
 
 const QHash<int, QString> &DizgeTablosu()
@@ -55,7 +69,7 @@ QString Dizge(int kimlik)
     const auto it = Tablo().metinler.constFind(kimlik);
     if (it == Tablo().metinler.cend())
         Yok(kimlik);
-    return *it;
+    return Çeviri(kimlik).value_or(*it);
 }
 
 QString DizgeSayılı(int kimlik, qint64 sayı)
@@ -63,7 +77,16 @@ QString DizgeSayılı(int kimlik, qint64 sayı)
     const auto it = Tablo().sayılılar.constFind(kimlik);
     if (it == Tablo().sayılılar.cend())
         Yok(kimlik);
+    // A number beyond a translation's reach keeps the English wording.
+    if (sayı >= 0 && sayı <= std::numeric_limits<int>::max())
+        if (auto çeviri = Çeviri(kimlik, int(sayı)))
+            return *std::move(çeviri);
     return it->value(sayı == 1 ? 0 : 1).replace(QStringLiteral("%n"), QString::number(sayı));
+}
+
+QList<int> SayılıDizgeler()
+{
+    return Tablo().sayılılar.keys();
 }
 
 void DizgeTablosunuDeğiştir(QHash<int, QString> yeni)

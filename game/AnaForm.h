@@ -78,6 +78,9 @@ public:
     // Closes the window for the given reason. The system's reasons close an open box first and
     // close the window once its handler has finished; the player's wait until no box is open.
     void Kapat(KapanmaNedeni neden);
+    // Saves what a close saves, and closes nothing: the session's save request at log-out,
+    // which the player may still cancel.
+    void KapatmadanKaydet();
     // Another start of the game asked this copy to come to the front.
     void ÖneGel(const QByteArray &başlatmaBelirteci);
 

@@ -108,6 +108,11 @@ void AnaForm::OyunuKaydetOnayı_Click()
         oturum.KayıtlıOyunuSil(Ayarlar());
 }
 
+void AnaForm::KapatmadanKaydet()
+{
+    AyarlarıKaydet();
+}
+
 // One write for the whole save: a kill at any moment leaves the last save's file or this one.
 void AnaForm::AyarlarıKaydet()
 {

@@ -18,11 +18,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStandardPaths>
 
 namespace {
 
 const QString AyarBölümü = QStringLiteral("Ayarlar");
 const QString SonKlasörAnahtarı = QStringLiteral("Son Klasor");
+
+// Where the lists open when no folder is remembered: the user's pictures, else the home folder.
+QString ResimlerKlasörü()
+{
+    const QString resimler = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return DosyaVarMı(resimler) ? resimler : QDir::homePath();
+}
 
 }  // namespace
 
@@ -91,10 +99,10 @@ void FotoğrafSeçFormu::Form_Load()
     });
     Adım(HataTarzı::Sessiz, [this] { setWindowTitle(Dizge(1550)); });
     Adım(HataTarzı::Sessiz, [this] { SürücüListesi->SürücüAta(ProgramKlasörü); });
-    // The drive list stays on the program's drive even when the remembered folder lies elsewhere.
+    // The drive list stays on the program's drive even when the folder shown lies elsewhere.
     Adım(HataTarzı::Sessiz, [this] {
         const QString sonKlasör = Ayarlar().Oku(AyarBölümü, SonKlasörAnahtarı);
-        KlasörListesi->YolAta(DosyaVarMı(sonKlasör) ? sonKlasör : ProgramKlasörü);
+        KlasörListesi->YolAta(DosyaVarMı(sonKlasör) ? sonKlasör : ResimlerKlasörü());
     });
 }
 

@@ -2,19 +2,25 @@
 
 #include "AnaForm.h"
 #include "AyarDeposu.h"
+#include "Ceviriler.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
+#include "KomutSatiri.h"
 #include "MesajKutusu.h"
 #include "OrtakDegiskenler.h"
+#include "OturumIstekleri.h"
 #include "Sinyaller.h"
+#include "SistemKapanisi.h"
 #include "SistemSurumuDenetimi.h"
 #include "TekKopya.h"
 #include "Uygulama.h"
 #include "Yollar.h"
 
 #include <QApplication>
+#include <QPointer>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -29,20 +35,48 @@ void AyarDosyasınıDenetle()
     MesajGöster(Dizge(3000).arg(kopya), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
 }
 
+QStringList Argümanlar(int argc, char *argv[])
+{
+    QStringList argümanlar;
+    for (int sıra = 0; sıra < argc; ++sıra)
+        argümanlar << QString::fromLocal8Bit(argv[sıra]);
+    return argümanlar;
+}
+
+// The help and the version go to the terminal in the player's language, with no display needed.
+int KomutSatırınaYanıtVer(int argc, char *argv[])
+{
+    const QCoreApplication uygulama(argc, argv);
+    ÇevirileriYükle();
+    std::fputs(qPrintable(KomutSatırınıOku(QCoreApplication::arguments()).metin), stdout);
+    return 0;
+}
+
 }  // namespace
 
 int Main(int argc, char *argv[])
 {
+    using enum KomutSatırı::İstek;
+    if (const auto istek = KomutSatırınıOku(Argümanlar(argc, argv)).istek; istek == Yardım || istek == Sürüm)
+        return KomutSatırınaYanıtVer(argc, argv);
+
     const std::unique_ptr<QApplication> uygulama = UygulamayıBaşlat(argc, argv);
     if (!uygulama)
         return 1;
+    ÇevirileriYükle();
+    // Read again without the options the application object has taken for itself.
+    const KomutSatırı komut = KomutSatırınıOku(QCoreApplication::arguments());
+    if (komut.istek == Hata) {
+        std::fprintf(stderr, "tilora: %s\n", qPrintable(komut.metin));
+        return 1;
+    }
 
     QString başlık;
     Adım(HataTarzı::Bildir, [&] { başlık = PencereBaşlığı(); });
 
     TekKopya tekKopya(başlık);
     if (!tekKopya.İlkKopyaMı()) {
-        tekKopya.ÇalışanKopyayıÖneGetir();
+        tekKopya.ÇalışanKopyayıÖneGetir(komut.fotoğraf);
         return 0;
     }
 
@@ -52,10 +86,20 @@ int Main(int argc, char *argv[])
     Adım(HataTarzı::Bildir, AyarDosyasınıDenetle);
 
     AnaForm anaForm;
-    QObject::connect(&tekKopya, &TekKopya::frontRequested, &anaForm, &AnaForm::ÖneGel);
+    QObject::connect(&tekKopya, &TekKopya::frontRequested, &anaForm, [&anaForm](const QByteArray &belirteç, const QString &fotoğraf) {
+        anaForm.ÖneGel(belirteç);
+        if (!fotoğraf.isEmpty())
+            KutularKapanınca([pencere = QPointer(&anaForm), fotoğraf] {
+                if (pencere)
+                    pencere->FotoğrafBırakıldı(fotoğraf);
+            });
+    });
     SonlandırmaSinyalleriniBağla([&anaForm] { anaForm.Kapat(KapanmaNedeni::GörevYöneticisi); });
-    QObject::connect(uygulama.get(), &QGuiApplication::commitDataRequest, &anaForm,
-                     [&anaForm] { anaForm.Kapat(KapanmaNedeni::OturumSonu); });
+    Oturumİstekleriniİşle(anaForm, [&anaForm] { anaForm.KapatmadanKaydet(); },
+                          [&anaForm] { anaForm.Kapat(KapanmaNedeni::OturumSonu); });
     anaForm.Form_Load();
+    // A photo given at the start replaces the remembered one, as the photo dialog's OK would.
+    if (!komut.fotoğraf.isEmpty())
+        anaForm.FotoğrafBırakıldı(komut.fotoğraf);
     return uygulama->exec();
 }

@@ -170,5 +170,5 @@ QString EnİyiSonuçMetni(const std::optional<EnİyiSonuç> &sonuç, int bölmeS
         return Dizge(3110).arg(bölmeSayısı);
     const OyunSaati süre{quint8(sonuç->saniye % 60), quint8(sonuç->saniye / 60 % 60), quint8(sonuç->saniye / 3600)};
     const QString süreMetni = SüreMetni(süre);
-    return Dizge(3109).arg(bölmeSayısı).arg(süreMetni.isEmpty() ? QStringLiteral("0") + Dizge(1250) : süreMetni).arg(sonuç->hamle);
+    return Dizge(3109).arg(bölmeSayısı).arg(süreMetni.isEmpty() ? DizgeSayılı(1250, 0) : süreMetni).arg(sonuç->hamle);
 }

@@ -46,7 +46,7 @@ QString SaatMetni(const OyunSaati &oyunSaati, const QLocale &yerel)
 QString SüreMetni(const OyunSaati &oyunSaati)
 {
     const auto bölüm = [](quint8 değer, int dizge) {
-        return değer != 0 ? QString::number(değer) + Dizge(dizge) : QString();
+        return değer != 0 ? DizgeSayılı(dizge, değer) : QString();
     };
     return bölüm(oyunSaati.saat, 1100) + bölüm(oyunSaati.dakika, 1200) + bölüm(oyunSaati.saniye, 1250);
 }

@@ -70,7 +70,7 @@ answers() {
     alarm 10;
     my ($path) = glob("$ARGV[0]/tilora-*.socket");
     my $socket = IO::Socket::UNIX->new(Peer => $path) or exit 1;
-    print $socket "tilora-front\n\n";
+    print $socket "tilora-front\n\n\n";
     my $answer = "";
     $socket->read($answer, 3);
     exit($answer eq "ok\n" ? 0 : 1);' "$home/runtime" 2>/dev/null

@@ -12,6 +12,7 @@
 #include <QImageWriter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTest>
 
@@ -76,10 +77,11 @@ private slots:
     {
         QTest::addColumn<QString>("hatırlanan");
         QTest::addColumn<QString>("açılan");
-        QTest::newRow("none remembered") << QString() << u"<program>"_s;
+        QTest::newRow("none remembered") << QString() << u"<pictures>"_s;
+        QTest::newRow("none remembered, no pictures folder") << QString() << u"<home>"_s;
         QTest::newRow("remembered") << u"anilar"_s << u"anilar"_s;
         QTest::newRow("remembered, on another drive") << u"/dev"_s << u"/dev"_s;
-        QTest::newRow("remembered, gone") << u"silinmis"_s << u"<program>"_s;
+        QTest::newRow("remembered, gone") << u"silinmis"_s << u"<pictures>"_s;
         QTest::newRow("remembered, unreadable") << u"kilitli"_s << u"<current>"_s;
     }
 
@@ -88,6 +90,16 @@ private slots:
     {
         QFETCH(QString, hatırlanan);
         QFETCH(QString, açılan);
+        // A pictures folder made here goes again; one that was there stays.
+        const QString resimler = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        const bool resimlerVardı = QFileInfo::exists(resimler);
+        if (açılan == u"<home>" && resimlerVardı)
+            QSKIP("the test's home has a pictures folder of its own");
+        QVERIFY(açılan != u"<pictures>" || QDir().mkpath(resimler));
+        const auto resimleriSil = qScopeGuard([&] {
+            if (!resimlerVardı)
+                QDir().rmdir(resimler);
+        });
         QVERIFY(QDir().mkpath(Yer(u"anilar"_s)) && QDir().mkpath(Yer(u"kilitli"_s)));
         QVERIFY(QFile::setPermissions(Yer(u"kilitli"_s), {}));
         // Root reads every folder whatever its permissions: give that up until the test ends.
@@ -99,7 +111,8 @@ private slots:
         kısıtlı[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
         syscall(SYS_capset, &başlık, kısıtlı.data());
         const auto form = Aç(hatırlanan.isEmpty() ? QString() : Yer(hatırlanan));
-        const QMap<QString, QString> yerler{{u"<program>"_s, QDir::cleanPath(ProgramKlasörü)}, {u"<current>"_s, QDir::currentPath()}};
+        const QMap<QString, QString> yerler{
+            {u"<pictures>"_s, resimler}, {u"<home>"_s, QDir::homePath()}, {u"<current>"_s, QDir::currentPath()}};
         QCOMPARE(form->DosyaListesi->Yol(), yerler.value(açılan, Yer(açılan)));
         QCOMPARE(form->SürücüListesi->Sürücü(), QStorageInfo(ProgramKlasörü).rootPath());
         QVERIFY(ortam->mesajlar.isEmpty());
