@@ -138,8 +138,13 @@ void OyunOturumu::OyunuKaydet(AyarDeposu &depo)
     KayıtlıOyunuSil(depo);
     for (const auto &[anahtar, değer] : KayıtGirdileri(tahta))
         Sessizce([&] { depo.Yaz(OyunBölümü, anahtar, değer); });
-    const std::pair<const char *, qint64> bilgiler[] = {
-        {"Saniye Bilgisi", saat.saniye}, {"Dakika Bilgisi", saat.dakika}, {"Saat Bilgisi", saat.saat}, {"Hamle Bilgisi", hamleSayısı}};
+    // A clock that has reached 24 hours waits for its notice to turn it back: it is stored as it
+    // will stand then, since no start could resume 24 hours.
+    const OyunSaati kaydedilen = saat.saat >= 24 ? OyunSaati{} : saat;
+    const std::pair<const char *, qint64> bilgiler[] = {{"Saniye Bilgisi", kaydedilen.saniye},
+                                                         {"Dakika Bilgisi", kaydedilen.dakika},
+                                                         {"Saat Bilgisi", kaydedilen.saat},
+                                                         {"Hamle Bilgisi", hamleSayısı}};
     for (const auto &[anahtar, değer] : bilgiler)
         Sessizce([&] { depo.Yaz(BilgilerBölümü, QLatin1String(anahtar), QString::number(değer)); });
 }

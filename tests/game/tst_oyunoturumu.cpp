@@ -201,6 +201,19 @@ private slots:
         QVERIFY(!oturum.BilgisayarÇözdü());
     }
 
+    // Saved while the 24-hour notice is open (a log-out), the game resumes at 0:00:00.
+    void aDayLongGameSavesTurnedBack()
+    {
+        OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7, {"59", "59", "23", "3"});
+        QVERIFY(oturum.Saatiİlerlet());
+        oturum.OyunuKaydet(*depo);
+        OyunOturumu sonraki(3);
+        sonraki.KayıtlıOyunuBul(*depo);
+        sonraki.KayıtlıOyunuGeriYükle(*depo);
+        QCOMPARE(sonraki.Saat().ToplamSaniye(), 0);
+        QCOMPARE(sonraki.HamleSayısı(), 3);
+    }
+
     void savedGameRoundTrip_data()
     {
         QTest::addColumn<int>("n");
