@@ -333,6 +333,11 @@ std::unique_ptr<AyarDeposu> &Depo()
     static std::unique_ptr<AyarDeposu> depo;
     return depo;
 }
+std::unique_ptr<AyarDeposu> &SeçenekDeposu()
+{
+    static std::unique_ptr<AyarDeposu> depo;
+    return depo;
+}
 }  // namespace
 
 QString AyarKlasörü()
@@ -357,7 +362,15 @@ AyarDeposu &Ayarlar()
     return *Depo();
 }
 
+AyarDeposu &OyunSeçenekleri()
+{
+    if (!SeçenekDeposu())
+        SeçenekDeposu() = std::make_unique<AyarDeposu>(KlasördekiDosya(AyarKlasörü(), QStringLiteral("tilora/tilora.ini")));
+    return *SeçenekDeposu();
+}
+
 void AyarlarıKapat()
 {
     Depo().reset();
+    SeçenekDeposu().reset();
 }

@@ -91,4 +91,9 @@ void AyarKlasörünüBelirle(const QString &klasör);
 // The store of the application `AyarUygulaması`, opened on first use in AyarKlasörü() as
 // "<application name with \ as />.ini". AyarlarıKapat drops it, so the next use reads the file anew.
 AyarDeposu &Ayarlar();
+
+// The game's own options, apart from the classic settings: "tilora/tilora.ini" in AyarKlasörü(),
+// opened on first use. AyarlarıKapat drops it too.
+AyarDeposu &OyunSeçenekleri();
+
 void AyarlarıKapat();

@@ -80,6 +80,7 @@ void AnaForm::DenetimleriKur()
     Çerçeve.append(Yerleşik<QGroupBox>(this, Öğe("Çerçeve", 0), QStringLiteral("100"), 270, 270, 5745, 4485));
     TahtayıKur();
     YardımıKur();
+    TahtaSeçenekleriniKur();
     DağınıkParçalar.append(new ResimKutusu(ResimKutusu::Kenar::Çökük, tahtaGörünümü));
     DağınıkParçalar[0]->setObjectName(Öğe("DağınıkParçalar", 0));
     Yerleştir(DağınıkParçalar[0], 300, 300, 705, 555);
@@ -93,6 +94,10 @@ void AnaForm::DenetimleriKur()
         auto *seçenek = Yerleşik<QRadioButton>(Altlık[0], Öğe("ParçalaraBölSeçeneği", ParçalaraBölSeçeneği.size()),
                                                QString::fromLatin1(kimlik), sol, 120, 1635, 285);
         seçenek->setCursor(Qt::PointingHandCursor);
+        // Tab stops at the checked division only; the arrows move between the three.
+        seçenek->setFocusPolicy(Qt::ClickFocus);
+        connect(seçenek, &QRadioButton::toggled, seçenek,
+                [seçenek](bool seçili) { seçenek->setFocusPolicy(seçili ? Qt::StrongFocus : Qt::ClickFocus); });
         bölmeGrubu->addButton(seçenek);
         ParçalaraBölSeçeneği.append(seçenek);
     }
@@ -110,6 +115,9 @@ void AnaForm::DenetimleriKur()
         onay->setCursor(Qt::PointingHandCursor);
 
     Çerçeve.append(Yerleşik<QGroupBox>(this, Öğe("Çerçeve", 3), QStringLiteral("500"), 6330, 3720, 2895, 1035));
+    // Its tooltip shows this photo's best results; a click opens them all.
+    Çerçeve[3]->setCursor(Qt::PointingHandCursor);
+    Çerçeve[3]->installEventFilter(this);
     Altlık.append(new QWidget(Çerçeve[3]));
     Yerleştir(Altlık[1], 120, 210, 2655, 705);
     for (const auto &[kimlik, sol, üst] : {std::tuple{"510", 1050, 90}, {"", 1380, 90}, {"520", 1050, 390}, {"", 1380, 390}}) {
@@ -175,10 +183,12 @@ void AnaForm::Form_Load()
     Adım(HataTarzı::Bildir, [this] { DağınıkParçalar[0]->ArkaRengiAta(ParçaArkaRengi); });
     Adım(HataTarzı::Bildir, [this] { setWindowTitle(PencereBaşlığı()); });
     Adım(HataTarzı::Bildir, [this] { TahtaMetinleriniYükle(); });
+    Adım(HataTarzı::Sessiz, [this] { NumaralarıGeriYükle(); });
     AyarlarıGeriYükle();
     // A saved game laid back names its tiles anew and can be helped with.
-    ErişilebilirAdlarıYaz();
+    ParçaAdlarınıYaz();
     KomutlarıGüncelle();
+    Adım(HataTarzı::Sessiz, [this] { EnİyiSonuçDosyasınıDenetle(); });
     show();
 }
 
@@ -251,6 +261,13 @@ void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
     showNormal();
     raise();
     activateWindow();
+}
+
+void AnaForm::changeEvent(QEvent *olay)
+{
+    QWidget::changeEvent(olay);
+    if (olay->type() == QEvent::WindowStateChange)
+        oturum.Duraklat(isMinimized());
 }
 
 void AnaForm::closeEvent(QCloseEvent *olay)

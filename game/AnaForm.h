@@ -66,6 +66,11 @@ public:
     void İpucu_Click();
     void Çöz_Click();
 
+    // Each piece's number drawn on its tile during a game, remembered in the game's own options;
+    // and the records window (AnaFormTahta.cpp).
+    void Numaralar_Click();
+    void EnİyiSonuçlar_Click();
+
     // The saved game's check box (AnaFormAyarlar.cpp).
     void OyunuKaydetOnayı_Click();
 
@@ -86,8 +91,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
-    // While the solution plays, any click or key stops it and goes no further.
+    // Minimised, the game pauses: its clock stands still until the window is shown again.
+    void changeEvent(QEvent *olay) override;
+    // While the solution plays, any click or key stops it and goes no further. A click on the
+    // "Game Information" frame opens the records window.
     bool eventFilter(QObject *nesne, QEvent *olay) override;
+    // Only a drag of one local picture file is let in; anything else is refused at the door.
     void dragEnterEvent(QDragEnterEvent *olay) override;
     void dropEvent(QDropEvent *olay) override;
 
@@ -96,6 +105,8 @@ private:
     void DenetimleriKur();
     void TahtayıKur();
     void YardımıKur();
+    void TahtaSeçenekleriniKur();
+    void NumaralarıGeriYükle();
     void TahtaMetinleriniYükle();
     void BilgiEtiketleriniYerleştir();
 
@@ -117,10 +128,12 @@ private:
     // The board's history, names and best results (AnaFormTahta.cpp).
     void GeçmiştenKaydır(const std::optional<Hamle> &hamle);
     void KomutlarıGüncelle();
-    void ErişilebilirAdlarıYaz();
+    // Each tile's spoken name and, when asked for during a game, its drawn number.
+    void ParçaAdlarınıYaz();
     SonuçAnahtarı BuFotoğrafınAnahtarı() const;
     QString EnİyiSonucuKaydet();
     void EnİyiSonuçlarıGöster();
+    void EnİyiSonuçDosyasınıDenetle();
 
     // Help from the solver (AnaFormYardim.cpp).
     void YardımıBırak();
@@ -159,6 +172,8 @@ private:
     QAction *yineleKomutu;
     QAction *ipucuKomutu;
     QAction *çözKomutu;
+    QAction *numaraKomutu;
+    QAction *sonuçlarKomutu;
 
     // The photo at its own size: the source of every piece and of the sample.
     Fotoğraf OrjinalFotoğrafKutusu;

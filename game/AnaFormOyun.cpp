@@ -95,6 +95,7 @@ void AnaForm::ParçalarıYükle(int adet)
         connect(parça, &ResimKutusu::clicked, this, [this, konum] { DağınıkParçalar_Click(konum); });
         DağınıkParçalar.append(parça);
     }
+    tahtaGörünümü->ParçalarıTanıt(DağınıkParçalar);
 }
 
 void AnaForm::FotoğrafıKes()
@@ -115,7 +116,7 @@ void AnaForm::FotoğrafıBütünGöster()
 {
     for (int konum = 0; konum < DağınıkParçalar.size(); ++konum)
         DağınıkParçalar[konum]->ResmiAta(SıralıParçalar.value(konum));
-    ErişilebilirAdlarıYaz();
+    ParçaAdlarınıYaz();
 }
 
 // A game: every position shows the piece of its Tag, the empty place none.
@@ -125,7 +126,7 @@ void AnaForm::TahtayıÇiz()
     for (int konum = 0; konum < DağınıkParçalar.size(); ++konum)
         DağınıkParçalar[konum]->ResmiAta(SıralıParçalar.value(tahta.Etiket(konum)));
     DağınıkParçalar[tahta.BoşParçaNo()]->ResmiBoşalt();
-    ErişilebilirAdlarıYaz();
+    ParçaAdlarınıYaz();
 }
 
 void AnaForm::SayaçlarıYaz()
@@ -155,6 +156,9 @@ void AnaForm::YeniOyunDüğmesi_Click()
     Adım(HataTarzı::Bildir, [&] { TahtayıÇiz(); });
     SüreHesapla.start(1000);
     KomutlarıGüncelle();
+    // The game is on the board, and so is the keyboard: an arrow slides at once.
+    tahtaGörünümü->Duyur({});
+    tahtaGörünümü->setFocus();
 }
 
 void AnaForm::DağınıkParçalar_Click(int index)
@@ -199,8 +203,8 @@ void AnaForm::KaymayıGöster(const Hamle &hamle)
         DağınıkParçalar[hamle.nereden]->ArkaRengiAta(BoşYerRengi);
     });
     tahtaGörünümü->KaymayıÇiz(DağınıkParçalar[hamle.nereye], DağınıkParçalar[hamle.nereden]->pos());
-    ErişilebilirAdlarıYaz();
-    tahtaGörünümü->setAccessibleDescription(KaymaAdı(oturum.Tahtası(), hamle.nereye));
+    ParçaAdlarınıYaz();
+    tahtaGörünümü->Duyur(KaymaAdı(oturum.Tahtası(), hamle.nereye));
 }
 
 // The photo is whole: the clock stops, the corner piece comes back and the player hears of it.
@@ -218,8 +222,9 @@ void AnaForm::Tamamlandı()
         köşe->ResmiAta(SıralıParçalar.value(DağınıkParçalar.size() - 1));
         köşe->repaint();
     });
-    ErişilebilirAdlarıYaz();
-    if (oturum.BilgisayarÇözdü()) {
+    ParçaAdlarınıYaz();
+    const Yardım yardım = oturum.Yardımı();
+    if (yardım.çözücü) {
         // Not the player's own: no congratulation, and nothing for the best results.
         Adım(HataTarzı::Bildir, [&] {
             MesajKutusunuOrtala();
@@ -227,11 +232,12 @@ void AnaForm::Tamamlandı()
         });
     } else {
         Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TEBRIK")); });
-        const QString yenilik = EnİyiSonucuKaydet();
+        // A game played with hints is congratulated, but it is no best result.
+        const QString ekSatır = yardım.VerildiMi() ? DizgeSayılı(3414, yardım.ipucu) : EnİyiSonucuKaydet();
         Adım(HataTarzı::Bildir, [&] {
             MesajKutusunuOrtala();
             MesajGöster(TebrikMetni(oturum.Saat(), oturum.HamleSayısı()), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi,
-                        QString::fromUtf8(Kimlik::UygulamaBaşlığı), yenilik);
+                        QString::fromUtf8(Kimlik::UygulamaBaşlığı), ekSatır);
         });
     }
     Adım(HataTarzı::Bildir, [&] {

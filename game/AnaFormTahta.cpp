@@ -1,33 +1,47 @@
 // The main window's board beyond the click: the arrow keys, Space and Enter, undo and redo,
-// the best results, the tiles' names for screen readers, and a photo dropped on the window.
+// the numbers on the tiles, the best results and their window, the tiles' names for screen
+// readers, and a photo dropped on the window.
 #include "AnaForm.h"
 
+#include "AyarDeposu.h"
 #include "CalismaHatasi.h"
 #include "Dizgeler.h"
+#include "DuzenliDosya.h"
+#include "EnIyiSonuclarFormu.h"
 #include "HataBildir.h"
 #include "KonumAdlari.h"
 #include "MesajKutusu.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
+#include "SistemKapanisi.h"
 #include "TahtaGorunumu.h"
 
 #include <QAction>
 #include <QDropEvent>
-#include <QGroupBox>
-#include <QLabel>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
 #include <QMimeData>
 
 namespace {
 
-// The one local file a drag carries; empty when it carries anything else.
-QString BırakılanDosya(const QMimeData *veri)
+// The numbers' place in the game's own options.
+const QString TahtaBölümü = QStringLiteral("Tahta");
+const QString NumaralarAnahtarı = QStringLiteral("Numaralar");
+
+// The one local picture file a drag carries; empty when it carries anything else. The file's
+// first bytes say whether it is a picture; it is decoded only once dropped.
+QString BırakılanResim(const QMimeData *veri)
 {
     const QList<QUrl> adresler = veri->urls();
     if (adresler.size() != 1 || !adresler[0].isLocalFile())
         return {};
     const QString yol = adresler[0].toLocalFile();
-    return QFileInfo(yol).isFile() ? yol : QString();
+    QFile dosya;
+    if (DüzenliDosyayıAç(dosya, yol) != AçılışSonucu::Açıldı)
+        return {};
+    return QImageReader::imageFormat(&dosya).isEmpty() ? QString() : yol;
 }
 
 }  // namespace
@@ -54,13 +68,29 @@ void AnaForm::TahtayıKur()
     setAcceptDrops(true);
 }
 
+// The numbers and the records window, after the help in the board's context menu.
+void AnaForm::TahtaSeçenekleriniKur()
+{
+    numaraKomutu = new QAction(this);
+    numaraKomutu->setCheckable(true);
+    numaraKomutu->setShortcut(QKeySequence(Qt::Key_N));
+    sonuçlarKomutu = new QAction(this);
+    sonuçlarKomutu->setShortcut(QKeySequence(Qt::Key_R));
+    for (QAction *komut : {numaraKomutu, sonuçlarKomutu})
+        tahtaGörünümü->KomutEkle(komut);
+    connect(numaraKomutu, &QAction::triggered, this, &AnaForm::Numaralar_Click);
+    connect(sonuçlarKomutu, &QAction::triggered, this, &AnaForm::EnİyiSonuçlar_Click);
+}
+
 void AnaForm::TahtaMetinleriniYükle()
 {
-    tahtaGörünümü->setAccessibleName(Dizge(3102));
+    tahtaGörünümü->AdAta(Dizge(3102));
     geriAlKomutu->setText(Dizge(3104));
     yineleKomutu->setText(Dizge(3105));
     ipucuKomutu->setText(Dizge(3200));
     çözKomutu->setText(Dizge(3201));
+    numaraKomutu->setText(Dizge(3403));
+    sonuçlarKomutu->setText(Dizge(3404));
 }
 
 // An arrow slides the tile on that side of the empty place as a click on it would; at the
@@ -96,6 +126,7 @@ void AnaForm::GeçmiştenKaydır(const std::optional<Hamle> &hamle)
 {
     if (!hamle)
         return;
+    tahtaGörünümü->setFocus();
     KaymayıGöster(*hamle);
     DeğerEtiketiniYaz(Etiket[3], QString::number(oturum.HamleSayısı()));
     Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TAMAM")); });
@@ -110,11 +141,50 @@ void AnaForm::KomutlarıGüncelle()
     çözKomutu->setEnabled(OyunSürüyor());
 }
 
-// Only the tiles whose name changes tell assistive technology so.
-void AnaForm::ErişilebilirAdlarıYaz()
+// Only the tiles whose name changes tell assistive technology so. The numbers are the pieces'
+// during a game; the photo lying whole shows none.
+void AnaForm::ParçaAdlarınıYaz()
 {
-    for (int konum = 0; konum < DağınıkParçalar.size(); ++konum)
-        DağınıkParçalar[konum]->setAccessibleName(KonumAdı(oturum.Tahtası(), konum, OyunSürüyor()));
+    const Tahta &tahta = oturum.Tahtası();
+    const bool numaralı = numaraKomutu->isChecked() && OyunSürüyor();
+    for (int konum = 0; konum < DağınıkParçalar.size(); ++konum) {
+        ResimKutusu *parça = DağınıkParçalar[konum];
+        const QString ad = KonumAdı(tahta, konum, OyunSürüyor());
+        if (parça->accessibleName() != ad)
+            parça->setAccessibleName(ad);
+        const bool numarası = numaralı && konum != tahta.BoşParçaNo();
+        parça->NumaraAta(numarası ? QString::number(tahta.Etiket(konum) + 1) : QString());
+    }
+}
+
+void AnaForm::NumaralarıGeriYükle()
+{
+    numaraKomutu->setChecked(OyunSeçenekleri().Oku(TahtaBölümü, NumaralarAnahtarı) == QLatin1String("1"));
+}
+
+void AnaForm::Numaralar_Click()
+{
+    ParçaAdlarınıYaz();
+    Adım(HataTarzı::Sessiz, [this] {
+        OyunSeçenekleri().Yaz(TahtaBölümü, NumaralarAnahtarı, numaraKomutu->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+}
+
+void AnaForm::EnİyiSonuçlar_Click()
+{
+    EnİyiSonuçlarFormu diyalog(this, enİyiSonuçlar);
+    ModalAç(diyalog);
+    EnİyiSonuçlarıGöster();
+}
+
+// A results file that could not be read was set aside: the player hears of it once.
+void AnaForm::EnİyiSonuçDosyasınıDenetle()
+{
+    const QString kopya = enİyiSonuçlar.BozukDosyaKopyası();
+    if (kopya.isEmpty())
+        return;
+    MesajKutusunuOrtala();
+    MesajGöster(Dizge(3415).arg(kopya), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
 }
 
 SonuçAnahtarı AnaForm::BuFotoğrafınAnahtarı() const
@@ -144,15 +214,19 @@ void AnaForm::EnİyiSonuçlarıGöster()
 
 void AnaForm::dragEnterEvent(QDragEnterEvent *olay)
 {
-    if (!BırakılanDosya(olay->mimeData()).isEmpty())
+    if (BırakılanResim(olay->mimeData()).isEmpty())
+        olay->ignore();
+    else
         olay->acceptProposedAction();
 }
 
 void AnaForm::dropEvent(QDropEvent *olay)
 {
-    const QString yol = BırakılanDosya(olay->mimeData());
-    if (yol.isEmpty())
+    const QString yol = BırakılanResim(olay->mimeData());
+    if (yol.isEmpty()) {
+        olay->ignore();
         return;
+    }
     olay->acceptProposedAction();
     // Taken once the drop is over, so the file manager is not held while a message is open.
     QMetaObject::invokeMethod(this, [this, yol] { FotoğrafBırakıldı(yol); }, Qt::QueuedConnection);
@@ -164,9 +238,9 @@ void AnaForm::FotoğrafBırakıldı(const QString &yol)
     try {
         fotoğraf = FotoğrafıYükle(yol);
     } catch (const ÇalışmaHatası &) {
-        Adım(HataTarzı::Bildir, [] {
+        Adım(HataTarzı::Bildir, [&] {
             MesajKutusunuOrtala();
-            MesajGöster(Dizge(2300), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
+            MesajGöster(Dizge(3416).arg(QFileInfo(yol).fileName()), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
         });
         return;
     }

@@ -5,13 +5,16 @@
 #include "CozumAramasi.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
+#include "KonumAdlari.h"
 #include "MesajKutusu.h"
 #include "ResimKutusu.h"
 #include "TahtaGorunumu.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QStandardPaths>
 
 namespace {
@@ -84,9 +87,12 @@ void AnaForm::İpucu_Click()
     ÇözümüDurdur();
     ÇözümüSor([this](const QList<int> &hamleler) {
         işaretliParça = DağınıkParçalar.value(hamleler.first());
-        if (işaretliParça)
-            işaretliParça->İşaretle(true);
+        if (!işaretliParça)
+            return;
+        işaretliParça->İşaretle(true);
         işaretSüresi.start();
+        oturum.İpucuGösterildi();
+        tahtaGörünümü->Duyur(İpucuAdı(oturum.Tahtası(), hamleler.first()));
     });
 }
 
@@ -128,6 +134,13 @@ void AnaForm::ÇözümüDurdur()
 
 bool AnaForm::eventFilter(QObject *nesne, QEvent *olay)
 {
+    if (nesne == Çerçeve.value(3) && !ÇözümOynanıyor()) {
+        const bool tıklandı =
+            olay->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(olay)->button() == Qt::LeftButton;
+        if (tıklandı)
+            QMetaObject::invokeMethod(this, &AnaForm::EnİyiSonuçlar_Click, Qt::QueuedConnection);
+        return tıklandı;
+    }
     switch (olay->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

@@ -7,6 +7,7 @@
 #include "OyunSaati.h"
 #include "Yollar.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,8 +95,9 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
             girdiler.reset();
             break;
         }
+        // The day is an extra: one that does not read as a day is simply not shown.
         kayıtlar.append({{int(*bölme), girdi[u"photo"].toString(), QSize(int(*genişlik), int(*yükseklik))},
-                         {*saniye, qint32(*hamle)}});
+                         {*saniye, qint32(*hamle), QDate::fromString(girdi[u"date"].toString(), Qt::ISODate)}});
     }
     if (girdiler)
         return;
@@ -108,38 +110,74 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
 
 std::optional<EnİyiSonuç> EnİyiSonuçlar::Bul(const SonuçAnahtarı &anahtar) const
 {
-    for (const Kayıt &kayıt : kayıtlar)
+    for (const SonuçSatırı &kayıt : kayıtlar)
         if (kayıt.anahtar == anahtar)
             return kayıt.sonuç;
     return std::nullopt;
 }
 
-Yenilik EnİyiSonuçlar::Ekle(const SonuçAnahtarı &anahtar, qint64 saniye, qint32 hamle)
+Yenilik EnİyiSonuçlar::Ekle(const SonuçAnahtarı &anahtar, qint64 saniye, qint32 hamle, QDate gün)
 {
     const auto bulunan = std::find_if(kayıtlar.begin(), kayıtlar.end(),
-                                      [&](const Kayıt &kayıt) { return kayıt.anahtar == anahtar; });
+                                      [&](const SonuçSatırı &kayıt) { return kayıt.anahtar == anahtar; });
     Yenilik yenilik{true, true};
     if (bulunan == kayıtlar.end()) {
-        kayıtlar.append({anahtar, {saniye, hamle}});
+        kayıtlar.append({anahtar, {saniye, hamle, gün}});
     } else {
-        yenilik = {saniye < bulunan->sonuç.saniye, hamle < bulunan->sonuç.hamle};
-        bulunan->sonuç = {std::min(saniye, bulunan->sonuç.saniye), std::min(hamle, bulunan->sonuç.hamle)};
+        EnİyiSonuç &sonuç = bulunan->sonuç;
+        yenilik = {saniye < sonuç.saniye, hamle < sonuç.hamle};
+        sonuç = {std::min(saniye, sonuç.saniye), std::min(hamle, sonuç.hamle),
+                 yenilik.süre || yenilik.hamle ? gün : sonuç.tarih};
     }
     return yenilik;
 }
 
+QList<SonuçSatırı> EnİyiSonuçlar::Tümü() const
+{
+    // The C locale compares code points whatever is asked of it; English words sort as people do.
+    const QLocale yerel = QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+    QCollator sözlük(yerel);
+    sözlük.setCaseSensitivity(Qt::CaseInsensitive);
+    sözlük.setNumericMode(true);
+    QList<SonuçSatırı> sıralı = kayıtlar;
+    std::stable_sort(sıralı.begin(), sıralı.end(), [&](const SonuçSatırı &a, const SonuçSatırı &b) {
+        const QFileInfo birinci(a.anahtar.fotoğrafYolu), ikinci(b.anahtar.fotoğrafYolu);
+        if (const int ad = sözlük.compare(birinci.fileName(), ikinci.fileName()))
+            return ad < 0;
+        if (const int klasör = sözlük.compare(birinci.path(), ikinci.path()))
+            return klasör < 0;
+        return a.anahtar.bölmeSayısı < b.anahtar.bölmeSayısı;
+    });
+    return sıralı;
+}
+
+void EnİyiSonuçlar::Temizle()
+{
+    Yaz({});
+    kayıtlar.clear();
+}
+
 void EnİyiSonuçlar::Kaydet() const
+{
+    Yaz(kayıtlar);
+}
+
+void EnİyiSonuçlar::Yaz(const QList<SonuçSatırı> &yazılacak) const
 {
     if (yazmaKapalı)
         throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
     QJsonArray girdiler;
-    for (const Kayıt &kayıt : kayıtlar)
-        girdiler.append(QJsonObject{{u"division"_s, kayıt.anahtar.bölmeSayısı},
-                                    {u"photo"_s, kayıt.anahtar.fotoğrafYolu},
-                                    {u"width"_s, kayıt.anahtar.fotoğrafBoyutu.width()},
-                                    {u"height"_s, kayıt.anahtar.fotoğrafBoyutu.height()},
-                                    {u"seconds"_s, kayıt.sonuç.saniye},
-                                    {u"clicks"_s, kayıt.sonuç.hamle}});
+    for (const SonuçSatırı &kayıt : yazılacak) {
+        QJsonObject girdi{{u"division"_s, kayıt.anahtar.bölmeSayısı},
+                          {u"photo"_s, kayıt.anahtar.fotoğrafYolu},
+                          {u"width"_s, kayıt.anahtar.fotoğrafBoyutu.width()},
+                          {u"height"_s, kayıt.anahtar.fotoğrafBoyutu.height()},
+                          {u"seconds"_s, kayıt.sonuç.saniye},
+                          {u"clicks"_s, kayıt.sonuç.hamle}};
+        if (kayıt.sonuç.tarih.isValid())
+            girdi.insert(u"date"_s, kayıt.sonuç.tarih.toString(Qt::ISODate));
+        girdiler.append(girdi);
+    }
     QDir().mkpath(QFileInfo(dosyaYolu).path());
     DosyayıBütünYaz(dosyaYolu, QJsonDocument(QJsonObject{{u"results"_s, girdiler}}).toJson());
 }
@@ -166,9 +204,7 @@ QString YenilikMetni(const Yenilik &yenilik, int bölmeSayısı)
 
 QString EnİyiSonuçMetni(const std::optional<EnİyiSonuç> &sonuç, int bölmeSayısı)
 {
-    if (!sonuç)
-        return Dizge(3110).arg(bölmeSayısı);
-    const OyunSaati süre{quint8(sonuç->saniye % 60), quint8(sonuç->saniye / 60 % 60), quint8(sonuç->saniye / 3600)};
-    const QString süreMetni = SüreMetni(süre);
-    return Dizge(3109).arg(bölmeSayısı).arg(süreMetni.isEmpty() ? DizgeSayılı(1250, 0) : süreMetni).arg(sonuç->hamle);
+    const QString metin = sonuç ? Dizge(3109).arg(bölmeSayısı).arg(OkunanSüre(sonuç->saniye)).arg(sonuç->hamle)
+                                : Dizge(3110).arg(bölmeSayısı);
+    return metin + QLatin1Char('\n') + Dizge(3419);
 }

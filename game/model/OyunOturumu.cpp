@@ -30,6 +30,13 @@ OyunOturumu::OyunOturumu(int bölmeSayısı) : tahta(bölmeSayısı) {}
 void OyunOturumu::Böl(int bölmeSayısı)
 {
     tahta.Böl(bölmeSayısı);
+    yardım = {};
+}
+
+void OyunOturumu::İpucuGösterildi()
+{
+    if (sürüyor && yardım.ipucu < std::numeric_limits<qint32>::max())
+        ++yardım.ipucu;
 }
 
 void OyunOturumu::Dağıt(const std::function<float()> &rastgele)
@@ -38,7 +45,7 @@ void OyunOturumu::Dağıt(const std::function<float()> &rastgele)
     hamleSayısı = 0;
     tahta.Dağıt(Dağıtım(tahta.BölmeSayısı(), rastgele));
     geçmiş.Temizle();
-    bilgisayarÇözdü = false;
+    yardım = {};
     sürüyor = true;
 }
 
@@ -53,7 +60,7 @@ Hamle OyunOturumu::Tıkla(int konum, Kaydıran kaydıran)
     Hamle hamle{Hamle::Sonuç::Kaydı, konum, boş};
     geçmiş.Kaydet(konum, boş);
     if (kaydıran == Kaydıran::Çözücü)
-        bilgisayarÇözdü = true;
+        yardım.çözücü = true;
     hamle.sayıldı = hamleSayısı < std::numeric_limits<qint32>::max();
     if (hamle.sayıldı)
         ++hamleSayısı;
@@ -96,7 +103,7 @@ std::optional<Hamle> OyunOturumu::Yinele()
 
 bool OyunOturumu::Saatiİlerlet()
 {
-    return saat.İlerle();
+    return !duraklatıldı && saat.İlerle();
 }
 
 void OyunOturumu::SayaçlarıSıfırla()
@@ -111,7 +118,7 @@ bool OyunOturumu::KayıtlıOyunuBul(const AyarDeposu &depo)
     return KayıtlıOyunVar();
 }
 
-void OyunOturumu::KayıtlıOyunuGeriYükle(const AyarDeposu &depo)
+void OyunOturumu::KayıtlıOyunuGeriYükle(const AyarDeposu &depo, const QString &yardımDosyası)
 {
     const auto bilgi = [&](const char *anahtar) {
         return depo.Oku(BilgilerBölümü, QLatin1String(anahtar), QStringLiteral("0"));
@@ -129,13 +136,14 @@ void OyunOturumu::KayıtlıOyunuGeriYükle(const AyarDeposu &depo)
     saat = oyun.oyunSaati;
     hamleSayısı = oyun.hamleSayısı;
     geçmiş.Temizle();
+    yardım = YardımıOku(yardımDosyası, KayıtlıOyunÖzeti(kayıtlıOyun, depo.BölümüOku(BilgilerBölümü)));
     sürüyor = true;
 }
 
-void OyunOturumu::OyunuKaydet(AyarDeposu &depo)
+void OyunOturumu::OyunuKaydet(AyarDeposu &depo, const QString &yardımDosyası)
 {
     Sessizce([&] { kayıtlıOyun = depo.BölümüOku(OyunBölümü); });
-    KayıtlıOyunuSil(depo);
+    KayıtlıOyunuSil(depo, yardımDosyası);
     for (const auto &[anahtar, değer] : KayıtGirdileri(tahta))
         Sessizce([&] { depo.Yaz(OyunBölümü, anahtar, değer); });
     // A clock that has reached 24 hours waits for its notice to turn it back: it is stored as it
@@ -147,10 +155,13 @@ void OyunOturumu::OyunuKaydet(AyarDeposu &depo)
                                                          {"Hamle Bilgisi", hamleSayısı}};
     for (const auto &[anahtar, değer] : bilgiler)
         Sessizce([&] { depo.Yaz(BilgilerBölümü, QLatin1String(anahtar), QString::number(değer)); });
+    Sessizce([&] {
+        YardımıYaz(yardımDosyası, KayıtlıOyunÖzeti(depo.BölümüOku(OyunBölümü), depo.BölümüOku(BilgilerBölümü)), yardım);
+    });
 }
 
 // Both sections go in one write: the positions never outlive their clock and count on disk.
-void OyunOturumu::KayıtlıOyunuSil(AyarDeposu &depo) const
+void OyunOturumu::KayıtlıOyunuSil(AyarDeposu &depo, const QString &yardımDosyası) const
 {
     if (kayıtlıOyun.isEmpty())
         return;
@@ -160,4 +171,5 @@ void OyunOturumu::KayıtlıOyunuSil(AyarDeposu &depo) const
                 Sessizce([&] { depo.BölümüSil(bölüm); });
         });
     });
+    Sessizce([&] { YardımıYaz(yardımDosyası, {}, {}); });
 }

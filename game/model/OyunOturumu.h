@@ -5,6 +5,7 @@
 #include "OyunGecmisi.h"
 #include "OyunSaati.h"
 #include "Tahta.h"
+#include "YardimKaydi.h"
 
 #include <QList>
 
@@ -28,12 +29,16 @@ struct Hamle {
     bool tamamlandı = false;
 };
 
-// Who made a slide: a game the solver slid tiles in is not the player's own.
+// Who made a slide: the player, or the solver playing the rest of the game.
 enum class Kaydıran { Oyuncu, Çözücü };
 
 // The game in play: the board, the click count, the clock, the slides' history, the help the
 // solver gave and the completion rule, and the saved game that the settings store keeps of it.
 // Every input is one call that says what it did; the window draws the answer.
+//
+// A game in which a hint was shown or Solve slid a tile is a helped game until the next deal or
+// division, whatever is taken back; its completion is not the player's own. The help is kept with
+// the saved game in a file of the game's own, tied to that saved game.
 class OyunOturumu {
 public:
     explicit OyunOturumu(int bölmeSayısı = 3);
@@ -46,11 +51,18 @@ public:
     qint32 HamleSayısı() const { return hamleSayısı; }
     bool GeriAlınabilir() const { return geçmiş.GeriAlınabilir(); }
     bool Yinelenebilir() const { return geçmiş.Yinelenebilir(); }
-    // The solver slid tiles in this game: its completion is not the player's own.
-    bool BilgisayarÇözdü() const { return bilgisayarÇözdü; }
+    const Yardım &Yardımı() const { return yardım; }
+    // The solver slid tiles in this game.
+    bool BilgisayarÇözdü() const { return yardım.çözücü; }
+    // A hint was shown to the player.
+    void İpucuGösterildi();
 
-    // A new division: no position holds a piece yet, the bottom-right one is the empty place.
-    // A game that runs goes on running; the caller deals it anew.
+    // While paused (the window minimised) the clock does not move; the game goes on otherwise.
+    void Duraklat(bool duraklat) { duraklatıldı = duraklat; }
+    bool Duraklatıldı() const { return duraklatıldı; }
+
+    // A new division: no position holds a piece yet, the bottom-right one is the empty place, and
+    // no help was given. A game that runs goes on running; the caller deals it anew.
     void Böl(int bölmeSayısı);
 
     // A new game: the pieces dealt by `rastgele` (uniform in [0, 1)), the bottom-right place
@@ -66,8 +78,8 @@ public:
     std::optional<Hamle> GeriAl();
     std::optional<Hamle> Yinele();
 
-    // One second of play. True when the clock has reached 24 hours: the caller tells the player
-    // and then turns it back with SaatiSıfırla.
+    // One second of play, none while paused. True when the clock has reached 24 hours: the caller
+    // tells the player and then turns it back with SaatiSıfırla.
     bool Saatiİlerlet();
     void SaatiSıfırla() { saat.Sıfırla(); }
     // After the congratulation: clock and count back to zero for the next game.
@@ -77,14 +89,17 @@ public:
     // Reads the section as the start finds it: true when a saved game is waiting.
     bool KayıtlıOyunuBul(const AyarDeposu &depo);
     bool KayıtlıOyunVar() const { return !kayıtlıOyun.isEmpty(); }
-    // Lays the saved game found on the board as a running game. A saved game that makes no sense
-    // throws ÇalışmaHatası and is forgotten, so nothing later deletes what the player had.
-    void KayıtlıOyunuGeriYükle(const AyarDeposu &depo);
+    // Lays the saved game found on the board as a running game, with the help kept for it in
+    // `yardımDosyası`. A saved game that makes no sense throws ÇalışmaHatası and is forgotten, so
+    // nothing later deletes what the player had.
+    void KayıtlıOyunuGeriYükle(const AyarDeposu &depo, const QString &yardımDosyası = YardımDosyası());
     // Replaces the stored game by the one in play, the old entries deleted first so that a
-    // whole-section read gives the new ones in position order. A failing write is skipped.
-    void OyunuKaydet(AyarDeposu &depo);
-    // Deletes the saved game found at the start or written since, in one write; failures ignored.
-    void KayıtlıOyunuSil(AyarDeposu &depo) const;
+    // whole-section read gives the new ones in position order, and keeps its help in
+    // `yardımDosyası`. A failing write is skipped.
+    void OyunuKaydet(AyarDeposu &depo, const QString &yardımDosyası = YardımDosyası());
+    // Deletes the saved game found at the start or written since, in one write, and the help
+    // kept for it; failures ignored.
+    void KayıtlıOyunuSil(AyarDeposu &depo, const QString &yardımDosyası = YardımDosyası()) const;
 
 private:
     Tahta tahta;
@@ -92,7 +107,8 @@ private:
     OyunSaati saat;
     qint32 hamleSayısı = 0;
     OyunGeçmişi geçmiş;
-    bool bilgisayarÇözdü = false;
+    Yardım yardım;
+    bool duraklatıldı = false;
     // The saved game's entries as last read from the store; empty when there is none.
     QList<AyarGirdisi> kayıtlıOyun;
 };

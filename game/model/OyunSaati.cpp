@@ -51,6 +51,15 @@ QString SüreMetni(const OyunSaati &oyunSaati)
     return bölüm(oyunSaati.saat, 1100) + bölüm(oyunSaati.dakika, 1200) + bölüm(oyunSaati.saniye, 1250);
 }
 
+QString OkunanSüre(qint64 saniye)
+{
+    QStringList bölümler;
+    for (const auto &[değer, dizge] : {std::pair{saniye / 3600, 3400}, {saniye / 60 % 60, 3401}, {saniye % 60, 3402}})
+        if (değer != 0)
+            bölümler.append(DizgeSayılı(dizge, değer));
+    return bölümler.isEmpty() ? DizgeSayılı(3402, 0) : bölümler.join(QLatin1Char(' '));
+}
+
 QString TebrikMetni(const OyunSaati &oyunSaati, qint32 hamleSayısı)
 {
     return Dizge(1300) + QStringLiteral("\n\n") + Dizge(1320) + SüreMetni(oyunSaati) + QStringLiteral("\n\n")

@@ -1,10 +1,15 @@
 // The game in play without a window: what each input does, the count, the history, completion,
-// the solver's mark, and the saved game the settings store keeps; and the main window's options.
+// the help given and its mark kept with the saved game, the pause, and the saved game the
+// settings store keeps; the main window's options; the best results as the records window lists
+// them.
 #include "AnaFormAyarlari.h"
 #include "AyarDeposu.h"
 #include "CalismaHatasi.h"
+#include "EnIyiSonuclar.h"
 #include "OyunOturumu.h"
+#include "OyunSaati.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -206,12 +211,151 @@ private slots:
     {
         OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7, {"59", "59", "23", "3"});
         QVERIFY(oturum.Saatiİlerlet());
-        oturum.OyunuKaydet(*depo);
+        const QString yardımDosyası = klasör->filePath(QStringLiteral("yardim.json"));
+        oturum.OyunuKaydet(*depo, yardımDosyası);
         OyunOturumu sonraki(3);
         sonraki.KayıtlıOyunuBul(*depo);
-        sonraki.KayıtlıOyunuGeriYükle(*depo);
+        sonraki.KayıtlıOyunuGeriYükle(*depo, yardımDosyası);
         QCOMPARE(sonraki.Saat().ToplamSaniye(), 0);
         QCOMPARE(sonraki.HamleSayısı(), 3);
+    }
+
+    // Hints and Solve make a helped game, whatever is taken back; the mark goes with the saved
+    // game through any number of starts, and only a deal or a division clears it. A saved game
+    // edited by hand is another game and carries no mark.
+    void helpKeptWithTheSavedGame_data()
+    {
+        QTest::addColumn<int>("ipucu");
+        QTest::addColumn<bool>("çöz");
+        QTest::addColumn<bool>("geriAl");
+        QTest::newRow("no help") << 0 << false << false;
+        QTest::newRow("two hints") << 2 << false << false;
+        QTest::newRow("a Solve slide") << 0 << true << false;
+        QTest::newRow("a Solve slide taken back") << 0 << true << true;
+    }
+    void helpKeptWithTheSavedGame()
+    {
+        QFETCH(int, ipucu);
+        QFETCH(bool, çöz);
+        QFETCH(bool, geriAl);
+        const QString yardımDosyası = klasör->filePath(QStringLiteral("veri/YardimKaydi.json"));
+        OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7);
+        for (int sıra = 0; sıra < ipucu; ++sıra)
+            oturum.İpucuGösterildi();
+        if (çöz)
+            oturum.Tıkla(4, Kaydıran::Çözücü);
+        if (geriAl)
+            QVERIFY(oturum.GeriAl());
+        const Yardım beklenen{ipucu, çöz};
+        QCOMPARE(oturum.Yardımı(), beklenen);
+
+        for (int başlangıç = 0; başlangıç < 3; ++başlangıç) {
+            oturum.OyunuKaydet(*depo, yardımDosyası);
+            QCOMPARE(QFile::exists(yardımDosyası), beklenen.VerildiMi());
+            OyunOturumu sonraki(3);
+            QVERIFY(sonraki.KayıtlıOyunuBul(*depo));
+            sonraki.KayıtlıOyunuGeriYükle(*depo, yardımDosyası);
+            QCOMPARE(sonraki.Yardımı(), beklenen);
+            oturum = sonraki;
+        }
+        // Completed, the game is still a helped one.
+        if (oturum.Tahtası().BoşParçaNo() == 4)
+            oturum.Tıkla(7);
+        QVERIFY(oturum.Tıkla(8).tamamlandı);
+        QCOMPARE(oturum.Yardımı(), beklenen);
+
+        // The same saved game with one counter changed by hand starts without help.
+        depo->Yaz(Bilgiler, QStringLiteral("Hamle Bilgisi"), QStringLiteral("99"));
+        OyunOturumu elle(3);
+        elle.KayıtlıOyunuBul(*depo);
+        elle.KayıtlıOyunuGeriYükle(*depo, yardımDosyası);
+        QCOMPARE(elle.Yardımı(), Yardım{});
+
+        OyunOturumu dağıtılan = Oyunda(*depo, BirKaymaKala, 7);
+        dağıtılan.İpucuGösterildi();
+        dağıtılan.Dağıt([] { return 0.5f; });
+        QVERIFY(!dağıtılan.Yardımı().VerildiMi());
+        dağıtılan.İpucuGösterildi();
+        dağıtılan.Böl(4);
+        QVERIFY(!dağıtılan.Yardımı().VerildiMi());
+        // Deleting the saved game deletes its mark.
+        dağıtılan.KayıtlıOyunuSil(*depo, yardımDosyası);
+        QVERIFY(!QFile::exists(yardımDosyası));
+    }
+
+    // Minimised, the clock stands still; shown again, it goes on from where it stood.
+    void pauseStopsTheClock()
+    {
+        OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7, {"58", "0", "0", "0"});
+        oturum.Saatiİlerlet();
+        oturum.Duraklat(true);
+        for (int tık = 0; tık < 100; ++tık)
+            QVERIFY(!oturum.Saatiİlerlet());
+        QCOMPARE(oturum.Saat().ToplamSaniye(), 59);
+        QCOMPARE(oturum.Tıkla(4).sonuç, Hamle::Sonuç::Kaydı);
+        oturum.Duraklat(false);
+        oturum.Saatiİlerlet();
+        QCOMPARE(oturum.Saat().ToplamSaniye(), 60);
+        oturum.OyunuKaydet(*depo, klasör->filePath(QStringLiteral("yardim.json")));
+        QCOMPARE(depo->Oku(Bilgiler, QStringLiteral("Dakika Bilgisi")), QStringLiteral("1"));
+        QCOMPARE(depo->Oku(Bilgiler, QStringLiteral("Saniye Bilgisi")), QStringLiteral("0"));
+    }
+
+    // The records window's list: by file name as people sort words, then folder, then division;
+    // each with the day its later best was set. Clearing empties the file too.
+    void recordsListedAndCleared()
+    {
+        const QString dosya = klasör->filePath(QStringLiteral("sonuclar.json"));
+        EnİyiSonuçlar sonuçlar(dosya);
+        const QSize boyut(640, 480);
+        const QDate ilk(2024, 3, 1), sonra(2024, 3, 9);
+        sonuçlar.Ekle({4, QStringLiteral("/b/photo10.jpg"), boyut}, 100, 90, ilk);
+        sonuçlar.Ekle({3, QStringLiteral("/b/Photo2.jpg"), boyut}, 50, 40, ilk);
+        sonuçlar.Ekle({5, QStringLiteral("/b/photo2.jpg"), boyut}, 500, 400, ilk);
+        sonuçlar.Ekle({3, QStringLiteral("/a/sky.bmp"), boyut}, 30, 25, ilk);
+        sonuçlar.Ekle({4, QStringLiteral("/a/photo10.jpg"), boyut}, 99, 80, ilk);
+        // Neither better: the day stays; fewer clicks: the day moves.
+        sonuçlar.Ekle({3, QStringLiteral("/a/sky.bmp"), boyut}, 31, 26, sonra);
+        sonuçlar.Ekle({4, QStringLiteral("/b/photo10.jpg"), boyut}, 120, 80, sonra);
+        sonuçlar.Kaydet();
+
+        const QList<SonuçSatırı> satırlar = EnİyiSonuçlar(dosya).Tümü();
+        QStringList sıra;
+        for (const SonuçSatırı &satır : satırlar)
+            sıra.append(QStringLiteral("%1 %2 %3 %4 %5")
+                            .arg(satır.anahtar.fotoğrafYolu)
+                            .arg(satır.anahtar.bölmeSayısı)
+                            .arg(satır.sonuç.saniye)
+                            .arg(satır.sonuç.hamle)
+                            .arg(satır.sonuç.tarih.toString(Qt::ISODate)));
+        QCOMPARE(sıra, (QStringList{"/b/Photo2.jpg 3 50 40 2024-03-01", "/b/photo2.jpg 5 500 400 2024-03-01",
+                                    "/a/photo10.jpg 4 99 80 2024-03-01", "/b/photo10.jpg 4 100 80 2024-03-09",
+                                    "/a/sky.bmp 3 30 25 2024-03-01"}));
+
+        sonuçlar.Temizle();
+        QVERIFY(sonuçlar.Tümü().isEmpty());
+        QVERIFY(EnİyiSonuçlar(dosya).Tümü().isEmpty());
+        QVERIFY(EnİyiSonuçlar(dosya).BozukDosyaKopyası().isEmpty());
+    }
+
+    void timeAsPeopleWriteIt_data()
+    {
+        QTest::addColumn<qint64>("saniye");
+        QTest::addColumn<QString>("metin");
+        QTest::newRow("none") << qint64(0) << "0 seconds";
+        QTest::newRow("one second") << qint64(1) << "1 second";
+        QTest::newRow("half a minute") << qint64(30) << "30 seconds";
+        QTest::newRow("one minute") << qint64(60) << "1 minute";
+        QTest::newRow("1:05") << qint64(65) << "1 minute 5 seconds";
+        QTest::newRow("2:01") << qint64(121) << "2 minutes 1 second";
+        QTest::newRow("1:00:01") << qint64(3601) << "1 hour 1 second";
+        QTest::newRow("23:59:59") << qint64(86399) << "23 hours 59 minutes 59 seconds";
+    }
+    void timeAsPeopleWriteIt()
+    {
+        QFETCH(qint64, saniye);
+        QFETCH(QString, metin);
+        QCOMPARE(OkunanSüre(saniye), metin);
     }
 
     void savedGameRoundTrip_data()

@@ -6,6 +6,7 @@
 #include "TestFotografi.h"
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
@@ -44,6 +45,21 @@ void BirKaymaKalaYaz(const OyunSaati &saat, qint32 hamle)
 ResimKutusu *Parça(const AnaForm &form, int konum)
 {
     return Bul<ResimKutusu>(form, QStringLiteral("DağınıkParçalar(%1)").arg(konum));
+}
+
+QWidget *Pano(const AnaForm &form)
+{
+    return Bul(form, QStringLiteral("Tahta"));
+}
+
+void Tuş(const AnaForm &form, Qt::Key tuş, Qt::KeyboardModifiers değiştirici)
+{
+    QTest::keyClick(Pano(form), tuş, değiştirici);
+}
+
+QString BilgiİpucuMetni(const AnaForm &form)
+{
+    return Bul<QGroupBox>(form, QStringLiteral("Çerçeve(3)"))->toolTip();
 }
 
 QString Değer(const AnaForm &form, int sıra)

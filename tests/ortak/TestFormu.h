@@ -35,6 +35,11 @@ Denetim *Bul(const QWidget &form, const QString &ad)
 }
 
 ResimKutusu *Parça(const AnaForm &form, int konum);
+// The board, the game's keyboard stop, and a key pressed on it.
+QWidget *Pano(const AnaForm &form);
+void Tuş(const AnaForm &form, Qt::Key tuş, Qt::KeyboardModifiers değiştirici = Qt::NoModifier);
+// The tooltip of "Game Information": this photo's best results.
+QString BilgiİpucuMetni(const AnaForm &form);
 // The text of the label Etiket(sıra): 1 the clock, 3 the click count.
 QString Değer(const AnaForm &form, int sıra);
 // Every tile's picture, position by position.

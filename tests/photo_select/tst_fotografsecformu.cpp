@@ -158,6 +158,25 @@ private slots:
         QCOMPARE(teslimler, QList<QSize>{QSize(60, 30)});
     }
 
+    // The focus coming into the file list from the keyboard makes its first file current, but
+    // selects nothing: nothing is previewed and OK still asks for a photo.
+    void odakSecmezOnizlemez()
+    {
+        FotoğrafYaz(Yer(u"iyi.jpg"_s), QSize(60, 30));
+        const auto form = Aç(klasör->path());
+        QTRY_COMPARE(Listelenenler(*form), QStringList{u"iyi.jpg"_s});
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->DosyaListesi->setFocus(Qt::TabFocusReason);
+        QVERIFY(form->DosyaListesi->currentIndex().isValid());
+        QVERIFY(form->ÖnizlemeKutusu->Resim().isNull());
+        form->TamamDüğmesi->click();
+        QCOMPARE(ortam->mesajlar.value(0).metin, u"Please, select photo file from the list!"_s);
+        QVERIFY(teslimler.isEmpty());
+        QTest::keyClick(form->DosyaListesi, Qt::Key_Space);
+        QVERIFY(!form->ÖnizlemeKutusu->Resim().isNull());
+    }
+
     void kapatmaAnaPencereyeDokunmaz_data()
     {
         QTest::addColumn<Kapatış>("kapat");
