@@ -272,5 +272,107 @@ Wenigste Klicks: %3</translation>
         <source>PHOTO</source>
         <translation>FOTO</translation>
     </message>
+    <message id="3400" numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message id="3401" numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message id="3402" numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message id="3403">
+        <source>&amp;Numbers on tiles</source>
+        <translation>&amp;Nummern auf den Teilen</translation>
+    </message>
+    <message id="3404">
+        <source>&amp;Best results...</source>
+        <oldsource>Best &amp;results...</oldsource>
+        <translation>&amp;Bestergebnisse...</translation>
+    </message>
+    <message id="3405">
+        <source>Best Results</source>
+        <translation>Bestergebnisse</translation>
+    </message>
+    <message id="3406">
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message id="3407">
+        <source>Blocks</source>
+        <translation>Teile</translation>
+    </message>
+    <message id="3408">
+        <source>Best time</source>
+        <translation>Bestzeit</translation>
+    </message>
+    <message id="3409">
+        <source>Fewest clicks</source>
+        <translation>Wenigste Klicks</translation>
+    </message>
+    <message id="3410">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="3411">
+        <source>&amp;Clear...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message id="3412">
+        <source>Cl&amp;ose</source>
+        <oldsource>&amp;Close</oldsource>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message id="3413">
+        <source>Clear every best result of every photo? This cannot be undone.</source>
+        <translation>Alle Bestergebnisse aller Fotos löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message id="3414" numerus="yes">
+        <source>You used %n hints, so this game does not enter the best results.</source>
+        <translation>
+            <numerusform>Sie haben %n Tipp benutzt, daher zählt dieses Spiel nicht für die Bestergebnisse.</numerusform>
+            <numerusform>Sie haben %n Tipps benutzt, daher zählt dieses Spiel nicht für die Bestergebnisse.</numerusform>
+        </translation>
+    </message>
+    <message id="3415">
+        <source>The best results file could not be read. It was kept as &quot;%1&quot; and a new one is started.</source>
+        <translation>Die Datei der Bestergebnisse konnte nicht gelesen werden. Sie wurde als „%1“ aufbewahrt, und eine neue wird begonnen.</translation>
+    </message>
+    <message id="3416">
+        <source>&quot;%1&quot; is not a picture the game can read.</source>
+        <translation>„%1“ ist kein Bild, das das Spiel lesen kann.</translation>
+    </message>
+    <message id="3417">
+        <source>No game completed yet.</source>
+        <translation>Noch kein Spiel beendet.</translation>
+    </message>
+    <message id="3418">
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+    <message id="3419">
+        <source>Click here or press R to see every best result.</source>
+        <translation>Hier klicken oder R drücken, um alle Bestergebnisse zu sehen.</translation>
+    </message>
+    <message id="3420">
+        <source>Hint: slide piece %1, row %2, column %3</source>
+        <translation>Tipp: Teil %1 schieben, Zeile %2, Spalte %3</translation>
+    </message>
+    <message id="3421">
+        <source>%1 (file missing)</source>
+        <translation>%1 (Datei fehlt)</translation>
+    </message>
 </context>
 </TS>

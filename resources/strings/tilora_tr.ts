@@ -269,5 +269,103 @@ En az tıklama: %3</translation>
         <source>PHOTO</source>
         <translation>FOTOĞRAF</translation>
     </message>
+    <message id="3400" numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n saat</numerusform>
+        </translation>
+    </message>
+    <message id="3401" numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n dakika</numerusform>
+        </translation>
+    </message>
+    <message id="3402" numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n saniye</numerusform>
+        </translation>
+    </message>
+    <message id="3403">
+        <source>&amp;Numbers on tiles</source>
+        <translation>Parçalarda &amp;numaralar</translation>
+    </message>
+    <message id="3404">
+        <source>&amp;Best results...</source>
+        <oldsource>Best &amp;results...</oldsource>
+        <translation>En iyi &amp;sonuçlar...</translation>
+    </message>
+    <message id="3405">
+        <source>Best Results</source>
+        <translation>En İyi Sonuçlar</translation>
+    </message>
+    <message id="3406">
+        <source>Photo</source>
+        <translation>Fotoğraf</translation>
+    </message>
+    <message id="3407">
+        <source>Blocks</source>
+        <translation>Parça</translation>
+    </message>
+    <message id="3408">
+        <source>Best time</source>
+        <translation>En iyi süre</translation>
+    </message>
+    <message id="3409">
+        <source>Fewest clicks</source>
+        <translation>En az tıklama</translation>
+    </message>
+    <message id="3410">
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message id="3411">
+        <source>&amp;Clear...</source>
+        <translation>&amp;Temizle...</translation>
+    </message>
+    <message id="3412">
+        <source>Cl&amp;ose</source>
+        <oldsource>&amp;Close</oldsource>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message id="3413">
+        <source>Clear every best result of every photo? This cannot be undone.</source>
+        <translation>Tüm fotoğrafların tüm en iyi sonuçları silinsin mi? Bu geri alınamaz.</translation>
+    </message>
+    <message id="3414" numerus="yes">
+        <source>You used %n hints, so this game does not enter the best results.</source>
+        <translation>
+            <numerusform>%n ipucu kullandınız, bu yüzden bu oyun en iyi sonuçlara girmiyor.</numerusform>
+        </translation>
+    </message>
+    <message id="3415">
+        <source>The best results file could not be read. It was kept as &quot;%1&quot; and a new one is started.</source>
+        <translation>En iyi sonuçlar dosyası okunamadı. Dosya &quot;%1&quot; adıyla saklandı ve yeni bir dosya başlatıldı.</translation>
+    </message>
+    <message id="3416">
+        <source>&quot;%1&quot; is not a picture the game can read.</source>
+        <translation>&quot;%1&quot; oyunun okuyabildiği bir resim değil.</translation>
+    </message>
+    <message id="3417">
+        <source>No game completed yet.</source>
+        <translation>Henüz tamamlanmış oyun yok.</translation>
+    </message>
+    <message id="3418">
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+    <message id="3419">
+        <source>Click here or press R to see every best result.</source>
+        <translation>Tüm en iyi sonuçları görmek için buraya tıklayın ya da R tuşuna basın.</translation>
+    </message>
+    <message id="3420">
+        <source>Hint: slide piece %1, row %2, column %3</source>
+        <translation>İpucu: %1. parçayı kaydırın, satır %2, sütun %3</translation>
+    </message>
+    <message id="3421">
+        <source>%1 (file missing)</source>
+        <translation>%1 (dosya yok)</translation>
+    </message>
 </context>
 </TS>

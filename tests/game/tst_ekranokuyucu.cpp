@@ -41,7 +41,8 @@ public:
     QStringList Bekle(const std::function<bool(const QStringList &)> &uyar, qsizetype &başla, int enÇokMs = 60000)
     {
         QStringList bulunan;
-        QTest::qWaitFor([&] {
+        // An empty answer tells the caller that nothing came in time.
+        (void)QTest::qWaitFor([&] {
             while (süreç.canReadLine())
                 satırlar.append(QString::fromUtf8(süreç.readLine()).chopped(1).split(QLatin1Char('\t')));
             for (; başla < satırlar.size(); ++başla) {
