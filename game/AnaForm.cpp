@@ -163,8 +163,8 @@ void AnaForm::DenetimleriKur()
     connect(YeniFotoğrafDüğmesi, &QPushButton::clicked, this, &AnaForm::YeniFotoğrafDüğmesi_Click);
     connect(HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &AnaForm::ÇıkışDüğmesi_Click);
-    // The Exit button is the window's cancel button: Esc presses it.
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, ÇıkışDüğmesi, &QPushButton::click);
+    // The Exit button is the window's cancel button: Esc presses it, unless it stops a search.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &AnaForm::EscTuşu);
 }
 
 void AnaForm::Form_Load()

@@ -141,6 +141,9 @@ private:
     void ÇözümüDurdur();
     void ÇözümAdımı();
     bool ÇözümOynanıyor() const { return çözümZamanlayıcısı.isActive(); }
+    void DüşünmeyiBitir();
+    // Esc stops the game's thinking; otherwise it is the Exit button's.
+    void EscTuşu();
 
     // Settings (AnaFormAyarlar.cpp).
     void AyarlarıGeriYükle();
@@ -196,5 +199,7 @@ private:
     // The slides of the solution still to play, one each tick.
     QList<int> çözümAdımları;
     QTimer çözümZamanlayıcısı;
+    // An answer the player waits for longer than this shows that the game is thinking.
+    QTimer düşünmeSüresi;
     bool günSonuMesajıAçık = false;
 };

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class ResimKutusu;
 
@@ -45,6 +46,10 @@ public:
     void Duyur(const QString &metin);
     void AdAta(const QString &yeniAd);
 
+    // Shows `metin` over the middle of the tiles, above them all, and tells a screen reader, while
+    // the game is thinking; an empty text takes it away and gives the board its name back.
+    void DüşünceyiGöster(const QString &metin);
+
     // Draws the slide of `parça`, already at its place with its new picture, from `nereden`
     // (the board's coordinates) over about 100 ms. A slide still running ends first; while the
     // window is hidden or minimised the tile simply stays at its place.
@@ -66,6 +71,7 @@ private:
     QRect OdakÇerçevesi() const;
 
     QMenu *bağlamMenüsü;
+    QLabel *düşünce = nullptr;
     QList<QPointer<ResimKutusu>> parçalar;
     QString ad;
     QVariantAnimation kayma;

@@ -374,5 +374,9 @@ Wenigste Klicks: %3</translation>
         <source>%1 (file missing)</source>
         <translation>%1 (Datei fehlt)</translation>
     </message>
+    <message id="3210">
+        <source>Thinking... Esc stops it.</source>
+        <translation>Ich denke nach... Esc bricht ab.</translation>
+    </message>
 </context>
 </TS>
