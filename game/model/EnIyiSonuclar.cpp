@@ -1,5 +1,6 @@
 #include "EnIyiSonuclar.h"
 
+#include "BozukDosya.h"
 #include "CalismaHatasi.h"
 #include "Dizgeler.h"
 #include "DuzenliDosya.h"
@@ -7,9 +8,7 @@
 #include "OyunSaati.h"
 #include "Yollar.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,7 +20,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A results file is a few hundred bytes a photo; anything far larger is not one of ours.
+// A result takes about a hundred bytes: the file holds those of some 150,000 photos, and anything
+// larger is not one the game wrote.
 constexpr qint64 EnBüyükDosya = 16 * 1024 * 1024;
 constexpr qint64 EnUzunSüre = 24 * 3600;
 
@@ -50,14 +50,14 @@ std::optional<qint64> Sayı(const QJsonObject &girdi, QStringView alan, qint64 e
     return qint64(sayı);
 }
 
-// Moves the damaged file aside under a name no earlier copy has; empty when it could not be moved.
-QString KenaraAl(const QString &yol)
+QJsonObject Nesne(const SonuçAnahtarı &anahtar, const EnİyiSonuç &sonuç)
 {
-    for (const QString &ad : BozukKopyaAdları(yol)) {
-        if (!QFileInfo::exists(ad))
-            return QFile::rename(yol, ad) ? ad : QString();
-    }
-    return {};
+    return QJsonObject{{u"division"_s, anahtar.bölmeSayısı},
+                       {u"photo"_s, anahtar.fotoğrafYolu},
+                       {u"width"_s, anahtar.fotoğrafBoyutu.width()},
+                       {u"height"_s, anahtar.fotoğrafBoyutu.height()},
+                       {u"seconds"_s, sonuç.saniye},
+                       {u"clicks"_s, sonuç.hamle}};
 }
 
 QString &Klasör()
@@ -79,11 +79,10 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
         yazmaKapalı = true;
         return;
     }
-    const QByteArray bayt = dosya.read(EnBüyükDosya + 1);
-    dosya.close();
     std::optional<QList<QJsonObject>> girdiler;
-    if (bayt.size() <= EnBüyükDosya)
-        girdiler = Girdiler(bayt);
+    if (dosya.size() <= EnBüyükDosya)
+        girdiler = Girdiler(dosya.readAll());
+    dosya.close();
     for (const QJsonObject &girdi : girdiler.value_or(QList<QJsonObject>())) {
         const auto bölme = Sayı(girdi, u"division", 3, 5);
         const auto genişlik = Sayı(girdi, u"width", 1, std::numeric_limits<qint32>::max());
@@ -100,7 +99,7 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
     if (girdiler)
         return;
     kayıtlar.clear();
-    bozukDosyaKopyası = KenaraAl(dosyaYolu);
+    bozukDosyaKopyası = BozukDosyayıKenaraKoy(dosyaYolu);
     yazmaKapalı = bozukDosyaKopyası.isEmpty();
     if (!yazmaKapalı)
         qWarning("tilora: the best results file was damaged and was kept as %s", qPrintable(bozukDosyaKopyası));
@@ -118,13 +117,15 @@ Yenilik EnİyiSonuçlar::Ekle(const SonuçAnahtarı &anahtar, qint64 saniye, qin
 {
     const auto bulunan = std::find_if(kayıtlar.begin(), kayıtlar.end(),
                                       [&](const Kayıt &kayıt) { return kayıt.anahtar == anahtar; });
+    Kayıt yeni{anahtar, {saniye, hamle}};
     Yenilik yenilik{true, true};
-    if (bulunan == kayıtlar.end()) {
-        kayıtlar.append({anahtar, {saniye, hamle}});
-    } else {
+    if (bulunan != kayıtlar.end()) {
         yenilik = {saniye < bulunan->sonuç.saniye, hamle < bulunan->sonuç.hamle};
-        bulunan->sonuç = {std::min(saniye, bulunan->sonuç.saniye), std::min(hamle, bulunan->sonuç.hamle)};
+        yeni.sonuç = {std::min(saniye, bulunan->sonuç.saniye), std::min(hamle, bulunan->sonuç.hamle)};
+        kayıtlar.erase(bulunan);
     }
+    // The photo played last goes last: the one left longest unplayed is the first to go.
+    kayıtlar.append(yeni);
     return yenilik;
 }
 
@@ -132,16 +133,24 @@ void EnİyiSonuçlar::Kaydet() const
 {
     if (yazmaKapalı)
         throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
-    QJsonArray girdiler;
-    for (const Kayıt &kayıt : kayıtlar)
-        girdiler.append(QJsonObject{{u"division"_s, kayıt.anahtar.bölmeSayısı},
-                                    {u"photo"_s, kayıt.anahtar.fotoğrafYolu},
-                                    {u"width"_s, kayıt.anahtar.fotoğrafBoyutu.width()},
-                                    {u"height"_s, kayıt.anahtar.fotoğrafBoyutu.height()},
-                                    {u"seconds"_s, kayıt.sonuç.saniye},
-                                    {u"clicks"_s, kayıt.sonuç.hamle}});
-    QDir().mkpath(QFileInfo(dosyaYolu).path());
-    DosyayıBütünYaz(dosyaYolu, QJsonDocument(QJsonObject{{u"results"_s, girdiler}}).toJson());
+    DosyayıBütünYaz(dosyaYolu, Yazıya(kayıtlar));
+}
+
+QByteArray EnİyiSonuçlar::Yazıya(const QList<Kayıt> &kayıtlar)
+{
+    // Compact, as the reader's limit counts bytes; from the latest back, as many as it takes.
+    const QByteArray baş = R"({"results":[)", son = "]}";
+    QList<QByteArray> girdiler;
+    qint64 boyut = baş.size() + son.size();
+    for (auto kayıt = kayıtlar.crbegin(); kayıt != kayıtlar.crend(); ++kayıt) {
+        QByteArray girdi = QJsonDocument(Nesne(kayıt->anahtar, kayıt->sonuç)).toJson(QJsonDocument::Compact);
+        boyut += girdi.size() + (girdiler.isEmpty() ? 0 : 1);
+        if (boyut > EnBüyükDosya)
+            break;
+        girdiler.append(std::move(girdi));
+    }
+    std::reverse(girdiler.begin(), girdiler.end());
+    return baş + girdiler.join(',') + son;
 }
 
 QString EnİyiSonuçlarDosyası()
