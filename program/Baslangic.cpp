@@ -8,12 +8,16 @@
 #include "MesajKutusu.h"
 #include "OrtakDegiskenler.h"
 #include "Sinyaller.h"
+#include "SistemKapanisi.h"
 #include "SistemSurumuDenetimi.h"
 #include "TekKopya.h"
 #include "Uygulama.h"
 #include "Yollar.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTimer>
 
 #include <memory>
 
@@ -29,13 +33,38 @@ void AyarDosyasınıDenetle()
     MesajGöster(Dizge(3000).arg(kopya), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
 }
 
+// Checks that drive the real program wait for it, never for a fixed time: when TILORA_READY_FILE
+// names a file, the program makes it once the window is shown and its event loop runs, and when
+// a game was laid back, once the game's clock has ticked.
+void HazırOlduğunuBildir(AnaForm &anaForm)
+{
+    const QString yol = qEnvironmentVariable("TILORA_READY_FILE");
+    if (yol.isEmpty())
+        return;
+    const auto bildir = [yol] { QFile(yol).open(QIODevice::WriteOnly); };
+    if (anaForm.OyunSürüyor())
+        QObject::connect(&anaForm.SüreHesapla, &QTimer::timeout, &anaForm, bildir, Qt::SingleShotConnection);
+    else
+        QTimer::singleShot(0, &anaForm, bildir);
+}
+
 }  // namespace
 
 int Main(int argc, char *argv[])
 {
+    SonlandırmaSinyalleriniYakala();
+    // Told to end before the main window exists, the program closes any box and makes no other;
+    // the window, once loaded, closes at once and saves as every close does.
+    QPointer<AnaForm> pencere;
     const std::unique_ptr<QApplication> uygulama = UygulamayıBaşlat(argc, argv);
     if (!uygulama)
         return 1;
+    SonlandırmaSinyalleriniBağla([&pencere] {
+        if (pencere)
+            pencere->Kapat(KapanmaNedeni::GörevYöneticisi);
+        else
+            SistemKapanışı::İste(nullptr);
+    });
 
     QString başlık;
     Adım(HataTarzı::Bildir, [&] { başlık = PencereBaşlığı(); });
@@ -52,10 +81,13 @@ int Main(int argc, char *argv[])
     Adım(HataTarzı::Bildir, AyarDosyasınıDenetle);
 
     AnaForm anaForm;
+    pencere = &anaForm;
     QObject::connect(&tekKopya, &TekKopya::frontRequested, &anaForm, &AnaForm::ÖneGel);
-    SonlandırmaSinyalleriniBağla([&anaForm] { anaForm.Kapat(KapanmaNedeni::GörevYöneticisi); });
     QObject::connect(uygulama.get(), &QGuiApplication::commitDataRequest, &anaForm,
                      [&anaForm] { anaForm.Kapat(KapanmaNedeni::OturumSonu); });
     anaForm.Form_Load();
+    if (SistemKapanışı::İstendi())
+        QMetaObject::invokeMethod(&anaForm, [&anaForm] { anaForm.Kapat(KapanmaNedeni::GörevYöneticisi); }, Qt::QueuedConnection);
+    HazırOlduğunuBildir(anaForm);
     return uygulama->exec();
 }
