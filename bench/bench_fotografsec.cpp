@@ -49,15 +49,18 @@ void KalabalıkKlasörYap(const QString &klasör)
     }
 }
 
-// Runs the event loop until `hazır` holds; false after a minute.
+// Runs the event loop until `hazır` holds; false after a minute. It sleeps between events, so
+// that a load in another thread has the processor to itself.
 bool Bekle(const std::function<bool()> &hazır)
 {
     QElapsedTimer saat;
     saat.start();
+    QTimer uyandır;
+    uyandır.start(50);
     while (!hazır()) {
         if (saat.elapsed() > 60'000)
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;
 }
@@ -130,12 +133,13 @@ void SeçimiÖlç(const QString &klasör, const QString &ad)
         djpeg.süreler.append(KomutSüresi(QStringLiteral("djpeg"), {QStringLiteral("-scale"), QStringLiteral("1/8"),
                                                                    QStringLiteral("-outfile"), QStringLiteral("/dev/null"), yol}));
         form.DosyaListesi->selectionModel()->clear();
+        form.OrjinalFotoğrafKutusu = {};
         seçim.süreler.append(Süre([&] {
             form.DosyaListesi->setCurrentIndex(foto);
+            if (!Bekle([&] { return form.OrjinalFotoğrafKutusu.yol == yol; }))
+                qFatal("%s was not previewed", qPrintable(yol));
             form.ÖnizlemeKutusu->repaint();
         }));
-        if (form.OrjinalFotoğrafKutusu.yol != yol)
-            qFatal("%s was not previewed", qPrintable(yol));
     }
     djpeg.Yazdır();
     seçim.Yazdır();
