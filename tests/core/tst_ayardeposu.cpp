@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(yeniden.Oku(metin, metin, "yok"), bölümAdıOlur ? metin : "yok");
     }
 
-    // A file is read, or, when damaged, copied aside byte for byte with the store starting empty.
+    // A file is read, or, when damaged, set aside byte for byte with the store starting empty.
     void acilis_data()
     {
         QTest::addColumn<QByteArray>("içerik");
