@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -55,9 +56,9 @@ private:
 
 // A JPEG whose scan data has no end marker was cut short: libjpeg would fill the missing part
 // with grey. The scan data escapes every 0xFF, so the picture is whole when an end marker
-// follows its last scan. Only the tail is read, where the end marker of a whole picture lies
-// (a camera's trailer after it is small); searching it from the end also sees through a
-// thumbnail in the header, whose own end marker comes before the picture's scans.
+// follows its last scan. Only the last megabyte is read: a whole picture's end marker lies
+// there, behind at most a camera's trailer, however large the file. Searching it from the end
+// also sees through a thumbnail in the header, whose own end marker comes before the scans.
 bool JpegEksikMi(QFile &dosya)
 {
     constexpr qint64 Kuyruk = 1 << 20;

@@ -127,24 +127,15 @@ double EnÇokBellek()
 // Runs the event loop until `bitti` holds; the longest gap between two turns of it, in ms.
 double EnUzunDuraklama(const std::function<bool()> &bitti)
 {
-    QElapsedTimer tik, saat;
-    double enUzun = 0;
-    QTimer nabız;
-    nabız.setTimerType(Qt::PreciseTimer);
-    nabız.setInterval(1);
-    QObject::connect(&nabız, &QTimer::timeout, [&] {
-        enUzun = std::max(enUzun, tik.nsecsElapsed() / 1e6);
-        tik.restart();
-    });
-    tik.start();
+    QElapsedTimer saat;
     saat.start();
-    nabız.start();
+    const Duraklama ölçer;
     while (!bitti()) {
         if (saat.elapsed() > 120'000)
             qFatal("a load did not end within two minutes");
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    return std::max(enUzun, tik.nsecsElapsed() / 1e6);
+    return ölçer.EnUzun();
 }
 
 void YüklemeyiÖlç(const QString &yol)

@@ -77,21 +77,12 @@ void AçılışıÖlç(const QString &klasör)
     Ölçüm kurulum{QStringLiteral("  of which building the dialog"), {}};
     Ölçüm duraklama{QStringLiteral("longest pause of the event loop meanwhile"), {}};
     for (int tekrar = 0; tekrar < AçılışTekrarı; ++tekrar) {
-        QElapsedTimer saat, tik;
-        double enUzun = 0;
-        QTimer nabız;
-        nabız.setTimerType(Qt::PreciseTimer);
-        nabız.setInterval(1);
-        QObject::connect(&nabız, &QTimer::timeout, [&] {
-            enUzun = std::max(enUzun, tik.nsecsElapsed() / 1e6);
-            tik.restart();
-        });
+        QElapsedTimer saat;
         saat.start();
         FotoğrafSeçFormu form(nullptr, [](const Fotoğraf &) {});
         kurulum.süreler.append(saat.nsecsElapsed() / 1e6);
         form.show();
-        tik.start();
-        nabız.start();
+        const Duraklama ölçer;
         const QString ilk = QStringLiteral("photo-00000.jpg");
         const bool listelendi = Bekle([&] {
             const QModelIndex kök = form.DosyaListesi->rootIndex();
@@ -101,8 +92,7 @@ void AçılışıÖlç(const QString &klasör)
             qFatal("the folder was not listed within a minute");
         form.DosyaListesi->viewport()->repaint();
         açılış.süreler.append(saat.nsecsElapsed() / 1e6);
-        nabız.stop();
-        duraklama.süreler.append(enUzun);
+        duraklama.süreler.append(ölçer.EnUzun());
     }
     açılış.Yazdır();
     kurulum.Yazdır();
