@@ -204,6 +204,9 @@ void AyarDeposu::TekYazımda(const std::function<void()> &değişiklikler)
         değişiklikler();
         return;
     }
+    // Each change would fail, and a caller that skips failing changes would never hear of it.
+    if (yazmaKapalı)
+        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
     const QList<Bölüm> önceki = bölümler;
     tekYazım = true;
     bekleyenDeğişiklik = false;

@@ -51,7 +51,8 @@ public:
     // file once at the end: a crash or a kill at any moment leaves the file as it was before or
     // with every change, never some of them. A change that throws inside is left out, as it
     // would be on its own; when the final write fails (a full disk), nothing has changed and
-    // ÇalışmaHatası is thrown with the system's reason as its description.
+    // ÇalışmaHatası is thrown with the system's reason as its description. A store that refuses
+    // every write throws at once.
     void TekYazımda(const std::function<void()> &değişiklikler);
 
     // Where a damaged file was set aside at opening; empty when the file was sound.
