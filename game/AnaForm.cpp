@@ -254,6 +254,14 @@ void AnaForm::NedeniyleKapat(KapanmaNedeni neden)
     kapanmaNedeni = önceki;
 }
 
+void AnaForm::Hazırken(std::function<void()> iş)
+{
+    if (OyunSürüyor())
+        connect(&SüreHesapla, &QTimer::timeout, this, std::move(iş), Qt::SingleShotConnection);
+    else
+        QTimer::singleShot(0, this, std::move(iş));
+}
+
 void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
 {
     if (!başlatmaBelirteci.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland"))

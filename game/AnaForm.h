@@ -86,6 +86,9 @@ public:
     // Saves what a close saves, and closes nothing: the session's save request at log-out,
     // which the player may still cancel.
     void KapatmadanKaydet();
+    // Runs `iş` once the window's event loop runs and, when a game runs, once its clock has
+    // ticked: checks that drive the real program wait for this, never for a fixed time.
+    void Hazırken(std::function<void()> iş);
     // Another start of the game asked this copy to come to the front.
     void ÖneGel(const QByteArray &başlatmaBelirteci);
 

@@ -378,5 +378,9 @@ Wenigste Klicks: %3</translation>
         <source>Thinking... Esc stops it.</source>
         <translation>Ich denke nach... Esc bricht ab.</translation>
     </message>
+    <message id="3001">
+        <source>The game could not be saved: %1</source>
+        <translation>Das Spiel konnte nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 </TS>

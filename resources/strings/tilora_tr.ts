@@ -371,5 +371,9 @@ En az tıklama: %3</translation>
         <source>Thinking... Esc stops it.</source>
         <translation>Düşünüyor... Esc ile durdurun.</translation>
     </message>
+    <message id="3001">
+        <source>The game could not be saved: %1</source>
+        <translation>Oyun kaydedilemedi: %1</translation>
+    </message>
 </context>
 </TS>
