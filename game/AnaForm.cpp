@@ -297,6 +297,6 @@ bool AnaForm::Form_QueryUnload(KapanmaNedeni neden)
         if (MesajGöster(Dizge(1500), MesajDüğmeleri::EvetHayır, MesajSimgesi::Soru) == MesajYanıtı::Hayır)
             return true;
     }
-    AyarlarıKaydet();
+    AyarlarıKaydet(neden);
     return false;
 }

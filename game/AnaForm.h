@@ -23,6 +23,7 @@ class QRadioButton;
 class ResimKutusu;
 class TahtaGörünümü;
 class ÇözümAraması;
+class ÇalışmaHatası;
 struct AnaFormAyarları;
 
 // Why the main window is asked to close.
@@ -152,7 +153,8 @@ private:
     void AyarlarıGeriYükle();
     void KayıtlıOyunuGeriYükle();
     void PencereyiYerleştir(const AnaFormAyarları &ayarlar);
-    void AyarlarıKaydet();
+    void AyarlarıKaydet(KapanmaNedeni neden);
+    void KaydedilemediğiniSöyle(KapanmaNedeni neden, const ÇalışmaHatası &hata);
 
     void NedeniyleKapat(KapanmaNedeni neden);
 
