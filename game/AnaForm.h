@@ -2,6 +2,7 @@
 
 #include "EnIyiSonuclar.h"
 #include "Fotograf.h"
+#include "FotografYukleyici.h"
 #include "OyunOturumu.h"
 
 #include <QImage>
@@ -59,7 +60,8 @@ public:
     void SeçimTuşu();
     void GeriAl();
     void Yinele();
-    // Takes the picture file at `yol` as the new photo, as the photo dialog's OK does.
+    // Takes the picture file at `yol` as the new photo, as the photo dialog's OK does, once it is
+    // decoded (off the interface thread); a file that is no picture is told and changes nothing.
     void FotoğrafBırakıldı(const QString &yol);
 
     // Help from the solver (AnaFormYardim.cpp): the tile to slide next, marked for a moment;
@@ -183,6 +185,8 @@ private:
     QAction *numaraKomutu;
     QAction *sonuçlarKomutu;
 
+    // Loads a dropped or handed-over photo off the interface thread.
+    FotoğrafYükleyici fotoğrafYükleyici;
     // The photo at its own size: the source of every piece and of the sample.
     Fotoğraf OrjinalFotoğrafKutusu;
     // Piece k of the photo in solved order, cut to the tile's size.
