@@ -25,12 +25,27 @@ protected:
     void showEvent(QShowEvent *olay) override
     {
         QMessageBox::showEvent(olay);
-        if (ortalanacağıPencere)
-            ÇerçevesiniOrtala(this, *ortalanacağıPencere, parentWidget());
+        if (!ortalanacağıPencere)
+            return;
+        ÇerçevesiniOrtala(this, *ortalanacağıPencere, parentWidget());
+        çerçevesiBekleniyor = !parentWidget();
+    }
+
+    // Without an owner whose frame is like the box's, the box's own frame is known only once
+    // the window manager has framed it: it is centred again by that frame then.
+    bool event(QEvent *olay) override
+    {
+        const bool sonuç = QMessageBox::event(olay);
+        if (çerçevesiBekleniyor && windowHandle() && !windowHandle()->frameMargins().isNull()) {
+            çerçevesiBekleniyor = false;
+            ÇerçevesiniOrtala(this, *ortalanacağıPencere, this);
+        }
+        return sonuç;
     }
 
 private:
     std::optional<QRect> ortalanacağıPencere;
+    bool çerçevesiBekleniyor = false;
 };
 
 }  // namespace

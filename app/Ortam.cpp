@@ -3,37 +3,48 @@
 #include "MesajKutusu.h"
 #include "Rastgele.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QHash>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QLibrary>
 
 #include <cstdlib>
 #include <memory>
 
 namespace {
 
-// The three game sounds, loaded on first use and kept for the life of the process.
-void SesiÇal(const QString &ad)
-{
-    static QHash<QString, std::shared_ptr<QSoundEffect>> sesler;
-    for (const auto &çalan : std::as_const(sesler))
-        çalan->stop();
-    auto &ses = sesler[ad];
-    if (!ses) {
-        ses = std::make_shared<QSoundEffect>();
-        ses->setSource(QUrl(QStringLiteral("qrc:/sesler/%1.wav").arg(ad.toLower())));
+// The sound module beside the program, loaded when the first sound is due; without it the
+// game is silent, as without an output device.
+class SesModülü {
+public:
+    static SesModülü &Bu()
+    {
+        static SesModülü modül;
+        return modül;
     }
-    ses->play();
-}
+    bool AygıtVar() const { return aygıtVar && aygıtVar(); }
+    void Çal(const QString &ad) const
+    {
+        if (çal)
+            çal(ad.toLatin1().constData());
+    }
+
+private:
+    SesModülü()
+    {
+        QLibrary kitaplık(QCoreApplication::applicationDirPath() + QStringLiteral("/tilora-ses"));
+        aygıtVar = reinterpret_cast<bool (*)()>(kitaplık.resolve("tilora_ses_aygiti_var"));
+        çal = reinterpret_cast<void (*)(const char *)>(kitaplık.resolve("tilora_ses_cal"));
+    }
+    bool (*aygıtVar)() = nullptr;
+    void (*çal)(const char *) = nullptr;
+};
 
 Ortam GerçekOrtam()
 {
     Ortam o;
     o.mesajKutusu = MesajKutusunuGöster;
-    o.sesAygıtıVar = [] { return !QMediaDevices::audioOutputs().isEmpty(); };
-    o.sesÇal = SesiÇal;
+    o.sesAygıtıVar = [] { return SesModülü::Bu().AygıtVar(); };
+    o.sesÇal = [](const QString &ad) { SesModülü::Bu().Çal(ad); };
     o.adresAç = [](const QUrl &adres) { QDesktopServices::openUrl(adres); };
     o.programıSonlandır = [] { std::_Exit(EXIT_FAILURE); };
     o.sürümSorgula = ÇalışanSistemSürümü;

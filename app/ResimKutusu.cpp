@@ -3,9 +3,32 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 const QColor İşaretRengi(255, 170, 0);
+
+// The number on a dark, light-edged label in the corner of `iç`, sized to the box.
+void NumarayıÇiz(QPainter &boyacı, const QRect &iç, const QString &numara)
+{
+    QFont yazı = boyacı.font();
+    yazı.setBold(true);
+    yazı.setPixelSize(std::clamp(std::min(iç.width(), iç.height()) / 4, 10, 28));
+    boyacı.setFont(yazı);
+    const QFontMetrics ölçü(yazı);
+    const int kenar = std::max(2, yazı.pixelSize() / 5);
+    const QSize boyut(std::max(ölçü.horizontalAdvance(numara), ölçü.height() - 2 * kenar) + 2 * kenar, ölçü.height());
+    const QRectF etiket(QPointF(iç.topLeft()) + QPointF(3, 3), QSizeF(boyut));
+    boyacı.setRenderHint(QPainter::Antialiasing);
+    boyacı.setPen(QPen(QColor(255, 255, 255, 200), 1));
+    boyacı.setBrush(QColor(0, 0, 0, 170));
+    boyacı.drawRoundedRect(etiket, kenar * 1.5, kenar * 1.5);
+    boyacı.setPen(Qt::white);
+    boyacı.drawText(etiket, Qt::AlignCenter, numara);
+    boyacı.setBrush(Qt::NoBrush);
+    boyacı.setRenderHint(QPainter::Antialiasing, false);
+}
 
 }  // namespace
 
@@ -42,6 +65,14 @@ void ResimKutusu::İşaretle(bool yeni)
     update();
 }
 
+void ResimKutusu::NumaraAta(const QString &yeni)
+{
+    if (yeni == numara)
+        return;
+    numara = yeni;
+    update();
+}
+
 void ResimKutusu::paintEvent(QPaintEvent *)
 {
     QPainter boyacı(this);
@@ -53,6 +84,8 @@ void ResimKutusu::paintEvent(QPaintEvent *)
         boyacı.setClipping(false);
     }
     drawFrame(&boyacı);
+    if (!numara.isEmpty())
+        NumarayıÇiz(boyacı, iç, numara);
     if (işaretli) {
         // Lit and framed in amber, apart from the blue of the board's focus frame.
         boyacı.fillRect(iç, QColor(255, 255, 255, 90));

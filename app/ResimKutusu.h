@@ -27,6 +27,11 @@ public:
     void İşaretle(bool işaretli);
     bool İşaretliMi() const { return işaretli; }
 
+    // A number drawn in the top-left corner, light on a dark label so that it reads on any
+    // picture; none when empty.
+    void NumaraAta(const QString &yeni);
+    const QString &Numara() const { return numara; }
+
 signals:
     void clicked();
 
@@ -38,6 +43,7 @@ protected:
 private:
     QImage resim;
     QColor arkaRengi;
+    QString numara;
     bool işaretli = false;
     bool basılı = false;
 };

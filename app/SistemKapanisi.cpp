@@ -9,12 +9,22 @@ namespace {
 
 int AçıkKutular = 0;
 bool İstek = false;
+// A close came with a request: a later request changes nothing.
+bool KapanışVerildi = false;
 std::function<void()> BekleyenKapanış;
+QList<std::function<void()>> Bekleyenİşler;
 
 void KapanışıYap()
 {
     if (const auto kapat = std::exchange(BekleyenKapanış, nullptr))
         kapat();
+}
+
+// One at a time: one may open a box, and the rest then wait for it in turn.
+void BekleyenİşleriYap()
+{
+    while (!İstek && AçıkKutular == 0 && !Bekleyenİşler.isEmpty())
+        Bekleyenİşler.takeFirst()();
 }
 
 // The innermost box first: each one's loop returns into the handler of the one below it.
@@ -39,9 +49,10 @@ void KutularıKapat()
 
 void SistemKapanışı::İste(std::function<void()> kapat)
 {
-    if (İstek)
+    if (KapanışVerildi)
         return;
     İstek = true;
+    KapanışVerildi = bool(kapat);
     BekleyenKapanış = std::move(kapat);
     KutularıKapat();
     if (AçıkKutular == 0)
@@ -56,7 +67,9 @@ bool SistemKapanışı::İstendi()
 void SistemKapanışı::Unut()
 {
     İstek = false;
+    KapanışVerildi = false;
     BekleyenKapanış = nullptr;
+    Bekleyenİşler.clear();
 }
 
 AçıkKutu::AçıkKutu()
@@ -66,14 +79,27 @@ AçıkKutu::AçıkKutu()
 
 AçıkKutu::~AçıkKutu()
 {
-    // The handler that opened the last box still runs: the close waits for the event loop.
-    if (--AçıkKutular == 0 && BekleyenKapanış)
+    // The handler that opened the last box still runs: the close, or what waits, waits for the
+    // event loop.
+    if (--AçıkKutular != 0)
+        return;
+    if (BekleyenKapanış)
         QMetaObject::invokeMethod(qApp, KapanışıYap, Qt::QueuedConnection);
+    else if (!Bekleyenİşler.isEmpty())
+        QMetaObject::invokeMethod(qApp, BekleyenİşleriYap, Qt::QueuedConnection);
 }
 
 bool AçıkKutu::Var()
 {
     return AçıkKutular > 0;
+}
+
+void KutularKapanınca(std::function<void()> iş)
+{
+    if (İstek)
+        return;
+    Bekleyenİşler.append(std::move(iş));
+    BekleyenİşleriYap();
 }
 
 int ModalAç(QDialog &diyalog)

@@ -12,7 +12,10 @@ class QDialog;
 namespace SistemKapanışı {
 
 // Asks for the end: `kapat` runs at once when no box is open, else once none is. A request
-// while one is pending or done is ignored, so a second signal cannot cut the first close short.
+// while a close is pending or done is ignored, so a second signal cannot cut the first close
+// short. Before there is anything to close (the main window is not made yet), `kapat` is empty:
+// the boxes still close and no box opens after that, and the first request with a close is
+// taken as usual.
 void İste(std::function<void()> kapat);
 
 // True from the first request on.
@@ -35,6 +38,11 @@ public:
     // True while at least one box is open.
     static bool Var();
 };
+
+// Runs `iş` at once when no box is open, else once the last one has closed, so that what another
+// start hands over never lands in the middle of a handler waiting on a box. Dropped once the
+// system has asked for the end.
+void KutularKapanınca(std::function<void()> iş);
 
 // Runs a modal dialog and returns its result; once the system has asked for the end it does not
 // open and reads as Cancel.

@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -9,6 +10,10 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <optional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,9 +21,63 @@
 namespace {
 
 constexpr QByteArrayView İstekBaşı = "tilora-front\n";
-// A request is the header and a token line; anything longer is not ours and is dropped.
-constexpr qsizetype EnUzunİstek = 512;
+// A request is the header, a token line and a photo line; anything longer is not ours and is
+// dropped. The photo travels as a file address, every byte of its path printable ASCII.
+constexpr qsizetype EnUzunBelirteç = 500;
+constexpr qsizetype EnUzunYol = 4096;  // the longest path the system opens
+constexpr qsizetype EnUzunAdres = 3 * EnUzunYol + 8;
+constexpr qsizetype EnUzunİstek = İstekBaşı.size() + EnUzunBelirteç + 1 + EnUzunAdres + 1;
 constexpr int YanıtSüresiMs = 2000;
+constexpr int SahipYazmaSüresiMs = 1000;
+
+struct İstek {
+    QByteArray belirteç;
+    QString fotoğraf;
+};
+enum class İstekDurumu { Eksik, Geçersiz, Tamam };
+
+bool YazdırılabilirMi(QByteArrayView metin, char ilk)
+{
+    return std::all_of(metin.begin(), metin.end(), [ilk](char harf) { return harf >= ilk && harf <= '~'; });
+}
+
+// The photo of a photo line: an absolute local path from a file address without host, query or
+// fragment, or none when the line is empty; nothing when the line is no such address.
+std::optional<QString> İstenenFotoğraf(const QByteArray &satır)
+{
+    if (satır.isEmpty())
+        return QString();
+    if (satır.size() > EnUzunAdres || !YazdırılabilirMi(satır, '!'))
+        return std::nullopt;
+    const QUrl adres(QString::fromLatin1(satır), QUrl::StrictMode);
+    if (!adres.isValid() || !adres.isLocalFile() || !adres.host().isEmpty() || adres.hasQuery() || adres.hasFragment())
+        return std::nullopt;
+    const QString yol = adres.toLocalFile();
+    if (!QDir::isAbsolutePath(yol) || yol.contains(QChar(0)) || QFile::encodeName(yol).size() > EnUzunYol)
+        return std::nullopt;
+    return yol;
+}
+
+// Reads a request from what has arrived of it so far.
+std::pair<İstekDurumu, İstek> İsteğiOku(const QByteArray &gelen)
+{
+    using enum İstekDurumu;
+    if (!gelen.startsWith(İstekBaşı))
+        return {İstekBaşı.startsWith(gelen) ? Eksik : Geçersiz, {}};
+    const qsizetype belirteçBaşı = İstekBaşı.size();
+    const qsizetype belirteçSonu = gelen.indexOf('\n', belirteçBaşı);
+    if (belirteçSonu < 0 || belirteçSonu - belirteçBaşı > EnUzunBelirteç)
+        return {belirteçSonu < 0 && gelen.size() - belirteçBaşı <= EnUzunBelirteç ? Eksik : Geçersiz, {}};
+    const qsizetype adresSonu = gelen.indexOf('\n', belirteçSonu + 1);
+    if (adresSonu < 0)
+        return {gelen.size() - belirteçSonu - 1 <= EnUzunAdres ? Eksik : Geçersiz, {}};
+    const QByteArray belirteç = gelen.sliced(belirteçBaşı, belirteçSonu - belirteçBaşı);
+    const std::optional<QString> fotoğraf = İstenenFotoğraf(gelen.sliced(belirteçSonu + 1, adresSonu - belirteçSonu - 1));
+    // Nothing may follow the request.
+    if (adresSonu + 1 != gelen.size() || !YazdırılabilirMi(belirteç, ' ') || !fotoğraf)
+        return {Geçersiz, {}};
+    return {Tamam, {belirteç, *fotoğraf}};
+}
 
 // A folder the lock and the socket may live in: a real folder, not a link, of this user's own,
 // closed to everyone else, inside a parent that nobody else can write to (who can write there can
@@ -33,12 +92,42 @@ bool KendiKlasörüMü(const QString &klasör)
            && (üst.st_uid == ::geteuid() || üst.st_uid == 0) && ((üst.st_mode & 022) == 0 || (üst.st_mode & S_ISVTX));
 }
 
+// A copy makes its lock file, then writes its process into it: one killed in between leaves a
+// file that names no process, which would block every later start. The lock is the running
+// copy's once it names it; one that names none after the moment a writer needs is stale.
+bool SahipsizKilit(const QLockFile &kilit, const QString &yol)
+{
+    QElapsedTimer süre;
+    süre.start();
+    qint64 süreç = 0;
+    QString makine, uygulama;
+    while (!kilit.getLockInfo(&süreç, &makine, &uygulama)) {
+        if (!QFileInfo::exists(yol) || süre.elapsed() > SahipYazmaSüresiMs)
+            return QFileInfo::exists(yol);
+        QThread::msleep(20);
+    }
+    return false;
+}
+
 QByteArray BaşlatmaBelirteci()
 {
     QByteArray belirteç = qgetenv("XDG_ACTIVATION_TOKEN");
     if (belirteç.isEmpty())
         belirteç = qgetenv("DESKTOP_STARTUP_ID");
-    return belirteç.left(EnUzunİstek - İstekBaşı.size() - 1).replace('\n', ' ');
+    belirteç = belirteç.left(EnUzunBelirteç);
+    std::replace_if(belirteç.begin(), belirteç.end(), [](char harf) { return harf < ' ' || harf > '~'; }, ' ');
+    return belirteç;
+}
+
+QByteArray FotoğrafAdresi(const QString &fotoğraf)
+{
+    if (fotoğraf.isEmpty())
+        return {};
+    const QByteArray adres = QUrl::fromLocalFile(fotoğraf).toEncoded();
+    if (adres.size() <= EnUzunAdres)
+        return adres;
+    qWarning("tilora: the photo's path is too long to hand to the running copy");
+    return {};
 }
 
 }  // namespace
@@ -82,7 +171,10 @@ bool TekKopya::İlkKopyaMı()
     kilit = std::make_unique<QLockFile>(kilitYolu);
     // A lock is stale only when its process is gone, never because it is old.
     kilit->setStaleLockTime(0);
-    if (!kilit->tryLock(0)) {
+    if (!kilit->tryLock(0) && kilit->error() == QLockFile::LockFailedError && SahipsizKilit(*kilit, kilitYolu)
+        && kilit->removeStaleLockFile())
+        kilit->tryLock(0);
+    if (!kilit->isLocked()) {
         if (kilit->error() == QLockFile::LockFailedError)
             return false;
         // The folder is unusable: better two copies than none.
@@ -95,7 +187,7 @@ bool TekKopya::İlkKopyaMı()
     return true;
 }
 
-bool TekKopya::ÇalışanKopyayıÖneGetir()
+bool TekKopya::ÇalışanKopyayıÖneGetir(const QString &fotoğraf)
 {
     QLocalSocket soket;
     // The running copy may still be starting up and not listening yet.
@@ -107,7 +199,7 @@ bool TekKopya::ÇalışanKopyayıÖneGetir()
     }
     if (soket.state() != QLocalSocket::ConnectedState)
         return false;
-    soket.write(İstekBaşı.toByteArray() + BaşlatmaBelirteci() + '\n');
+    soket.write(İstekBaşı.toByteArray() + BaşlatmaBelirteci() + '\n' + FotoğrafAdresi(fotoğraf) + '\n');
     soket.flush();
     while (soket.bytesAvailable() < 3 && soket.waitForReadyRead(YanıtSüresiMs)) {
     }
@@ -124,20 +216,17 @@ void TekKopya::BağlantıyıKarşıla()
             soket->abort();
             return;
         }
-        const QByteArray gelen = soket->peek(EnUzunİstek);
-        if (!gelen.startsWith(İstekBaşı)) {
-            if (!İstekBaşı.startsWith(gelen))
-                soket->abort();
+        const auto [durum, istek] = İsteğiOku(soket->peek(EnUzunİstek));
+        if (durum == İstekDurumu::Eksik)
+            return;
+        if (durum == İstekDurumu::Geçersiz) {
+            soket->abort();
             return;
         }
-        const qsizetype satırSonu = gelen.indexOf('\n', İstekBaşı.size());
-        if (satırSonu < 0)
-            return;
         soket->readAll();
-        const QByteArray belirteç = gelen.sliced(İstekBaşı.size(), satırSonu - İstekBaşı.size());
         soket->write("ok\n");
         soket->flush();
         soket->disconnectFromServer();
-        emit frontRequested(belirteç);
+        emit frontRequested(istek.belirteç, istek.fotoğraf);
     });
 }

@@ -55,8 +55,11 @@ std::unique_ptr<QApplication> UygulamayıBaşlat(int &argc, char **argv)
     return uygulama;
 }
 
+// The application's icon once it has one, so that the window shares its pictures, decoded once.
 QIcon ProgramSimgesi()
 {
+    if (!QGuiApplication::windowIcon().isNull())
+        return QGuiApplication::windowIcon();
     QIcon simge;
     for (const int boyut : {16, 32, 48, 64, 128, 256})
         simge.addFile(QStringLiteral(":/simgeler/tilora-%1.png").arg(boyut), QSize(boyut, boyut));

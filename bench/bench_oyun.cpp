@@ -11,6 +11,7 @@
 #include "Kimlik.h"
 #include "OrtakDegiskenler.h"
 #include "Ortam.h"
+#include "ResimKutusu.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -36,10 +37,15 @@ double EnYüksekBellekMB()
     return kullanım.ru_maxrss / 1024.0;
 }
 
+// A dropped photo is loaded off the interface thread and cut at the division in force (5 x 5
+// here); done when the sample shows it.
 void FotoğrafıBöl(AnaForm &form, const QString &yol)
 {
-    form.FotoğrafıAl(FotoğrafıYükle(yol));
-    form.ParçalaraBölSeçeneği_Click(2);
+    const auto *örnek = form.findChild<ResimKutusu *>(QStringLiteral("ÖrnekKutusu"));
+    const qint64 önceki = örnek->Resim().cacheKey();
+    form.FotoğrafBırakıldı(yol);
+    while (örnek->Resim().cacheKey() == önceki)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QApplication::processEvents();
 }
 
@@ -61,6 +67,7 @@ int main(int argc, char *argv[])
 
     AnaForm form;
     form.Form_Load();
+    form.ParçalaraBölSeçeneği_Click(2);
 
     // The largest photo first, so the peak belongs to it: load, divide and play a few slides.
     const double öncekiBellek = EnYüksekBellekMB();

@@ -17,8 +17,13 @@
 #include "Yuvarlama.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
-#include <QScreen>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 
 namespace {
@@ -27,12 +32,20 @@ const QColor ÇerçeveBaşlığıRengi(128, 0, 0);
 const QColor DeğerRengi(192, 64, 0);
 const QColor ParçaArkaRengi(255, 255, 192);
 
+// A control at its design place, named as the handlers name it.
 template <typename Denetim>
-Denetim *Yerleşik(QWidget *üst, const QString &başlık, int sol, int üstKenar, int genişlik, int yükseklik)
+Denetim *Yerleşik(QWidget *üst, const QString &ad, const QString &başlık, int sol, int üstKenar, int genişlik,
+                  int yükseklik)
 {
     auto *denetim = new Denetim(başlık, üst);
+    denetim->setObjectName(ad);
     Yerleştir(denetim, sol, üstKenar, genişlik, yükseklik);
     return denetim;
+}
+
+QString Öğe(const char *dizi, qsizetype sıra)
+{
+    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(dizi)).arg(sıra);
 }
 
 // A frame's caption is dark red; what it holds keeps the window's own text colour.
@@ -64,40 +77,52 @@ void AnaForm::DenetimleriKur()
 {
     setFixedSize(Piksel(9510), Piksel(6195));
 
-    Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("100"), 270, 270, 5745, 4485));
+    Çerçeve.append(Yerleşik<QGroupBox>(this, Öğe("Çerçeve", 0), QStringLiteral("100"), 270, 270, 5745, 4485));
     TahtayıKur();
     YardımıKur();
+    TahtaSeçenekleriniKur();
     DağınıkParçalar.append(new ResimKutusu(ResimKutusu::Kenar::Çökük, tahtaGörünümü));
+    DağınıkParçalar[0]->setObjectName(Öğe("DağınıkParçalar", 0));
     Yerleştir(DağınıkParçalar[0], 300, 300, 705, 555);
     DağınıkParçalar[0]->setCursor(Qt::PointingHandCursor);
 
-    Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("200"), 270, 4920, 5745, 915));
+    Çerçeve.append(Yerleşik<QGroupBox>(this, Öğe("Çerçeve", 1), QStringLiteral("200"), 270, 4920, 5745, 915));
     Altlık.append(new QWidget(Çerçeve[1]));
     Yerleştir(Altlık[0], 120, 270, 5505, 495);
     auto *bölmeGrubu = new QButtonGroup(this);
     for (const auto &[kimlik, sol] : {std::pair{"210", 150}, {"220", 1905}, {"230", 3660}}) {
-        auto *seçenek = Yerleşik<QRadioButton>(Altlık[0], QString::fromLatin1(kimlik), sol, 120, 1635, 285);
+        auto *seçenek = Yerleşik<QRadioButton>(Altlık[0], Öğe("ParçalaraBölSeçeneği", ParçalaraBölSeçeneği.size()),
+                                               QString::fromLatin1(kimlik), sol, 120, 1635, 285);
         seçenek->setCursor(Qt::PointingHandCursor);
+        // Tab stops at the checked division only; the arrows move between the three.
+        seçenek->setFocusPolicy(Qt::ClickFocus);
+        connect(seçenek, &QRadioButton::toggled, seçenek,
+                [seçenek](bool seçili) { seçenek->setFocusPolicy(seçili ? Qt::StrongFocus : Qt::ClickFocus); });
         bölmeGrubu->addButton(seçenek);
         ParçalaraBölSeçeneği.append(seçenek);
     }
 
-    Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("300"), 6330, 270, 2895, 2325));
+    Çerçeve.append(Yerleşik<QGroupBox>(this, Öğe("Çerçeve", 2), QStringLiteral("300"), 6330, 270, 2895, 2325));
     ÖrnekKutusu = new ResimKutusu(ResimKutusu::Kenar::Çökük, Çerçeve[2]);
+    ÖrnekKutusu->setObjectName(QStringLiteral("ÖrnekKutusu"));
     Yerleştir(ÖrnekKutusu, 180, 300, 2535, 1875);
 
-    FotoğrafınÖrneğiniGöster = Yerleşik<QCheckBox>(this, QStringLiteral("400"), 6480, 2730, 2745, 225);
+    FotoğrafınÖrneğiniGöster = Yerleşik<QCheckBox>(this, QStringLiteral("FotoğrafınÖrneğiniGöster"), QStringLiteral("400"), 6480, 2730, 2745, 225);
     FotoğrafınÖrneğiniGöster->setChecked(true);
-    OyunuKaydetOnayı = Yerleşik<QCheckBox>(this, QStringLiteral("410"), 6480, 3030, 2745, 225);
-    SesleriKapatOnayı = Yerleşik<QCheckBox>(this, QStringLiteral("420"), 6480, 3330, 2745, 225);
+    OyunuKaydetOnayı = Yerleşik<QCheckBox>(this, QStringLiteral("OyunuKaydetOnayı"), QStringLiteral("410"), 6480, 3030, 2745, 225);
+    SesleriKapatOnayı = Yerleşik<QCheckBox>(this, QStringLiteral("SesleriKapatOnayı"), QStringLiteral("420"), 6480, 3330, 2745, 225);
     for (QCheckBox *onay : {FotoğrafınÖrneğiniGöster, OyunuKaydetOnayı, SesleriKapatOnayı})
         onay->setCursor(Qt::PointingHandCursor);
 
-    Çerçeve.append(Yerleşik<QGroupBox>(this, QStringLiteral("500"), 6330, 3720, 2895, 1035));
+    Çerçeve.append(Yerleşik<QGroupBox>(this, Öğe("Çerçeve", 3), QStringLiteral("500"), 6330, 3720, 2895, 1035));
+    // Its tooltip shows this photo's best results; a click opens them all.
+    Çerçeve[3]->setCursor(Qt::PointingHandCursor);
+    Çerçeve[3]->installEventFilter(this);
     Altlık.append(new QWidget(Çerçeve[3]));
     Yerleştir(Altlık[1], 120, 210, 2655, 705);
     for (const auto &[kimlik, sol, üst] : {std::tuple{"510", 1050, 90}, {"", 1380, 90}, {"520", 1050, 390}, {"", 1380, 390}}) {
-        auto *etiket = Yerleşik<QLabel>(Altlık[1], QString::fromLatin1(kimlik), sol, üst, kimlik[0] ? 270 : 75, 195);
+        auto *etiket = Yerleşik<QLabel>(Altlık[1], Öğe("Etiket", Etiket.size()), QString::fromLatin1(kimlik), sol, üst,
+                                        kimlik[0] ? 270 : 75, 195);
         Etiket.append(etiket);
     }
     for (QLabel *başlık : {Etiket[0], Etiket[2]})
@@ -111,10 +136,10 @@ void AnaForm::DenetimleriKur()
         değer->setPalette(renkler);
     }
 
-    YeniOyunDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("600"), 6330, 4980, 1365, 345);
-    YeniFotoğrafDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("700"), 7770, 4980, 1425, 345);
-    HakkındaDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("800"), 6330, 5400, 1365, 345);
-    ÇıkışDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("900"), 7770, 5400, 1425, 345);
+    YeniOyunDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("YeniOyunDüğmesi"), QStringLiteral("600"), 6330, 4980, 1365, 345);
+    YeniFotoğrafDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("YeniFotoğrafDüğmesi"), QStringLiteral("700"), 7770, 4980, 1425, 345);
+    HakkındaDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("HakkındaDüğmesi"), QStringLiteral("800"), 6330, 5400, 1365, 345);
+    ÇıkışDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("ÇıkışDüğmesi"), QStringLiteral("900"), 7770, 5400, 1425, 345);
 
     for (QGroupBox *çerçeve : std::as_const(Çerçeve))
         ÇerçeveyiBoya(çerçeve);
@@ -138,8 +163,8 @@ void AnaForm::DenetimleriKur()
     connect(YeniFotoğrafDüğmesi, &QPushButton::clicked, this, &AnaForm::YeniFotoğrafDüğmesi_Click);
     connect(HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &AnaForm::ÇıkışDüğmesi_Click);
-    // The Exit button is the window's cancel button: Esc presses it.
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, ÇıkışDüğmesi, &QPushButton::click);
+    // The Exit button is the window's cancel button: Esc presses it, unless it stops a search.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &AnaForm::EscTuşu);
 }
 
 void AnaForm::Form_Load()
@@ -158,10 +183,12 @@ void AnaForm::Form_Load()
     Adım(HataTarzı::Bildir, [this] { DağınıkParçalar[0]->ArkaRengiAta(ParçaArkaRengi); });
     Adım(HataTarzı::Bildir, [this] { setWindowTitle(PencereBaşlığı()); });
     Adım(HataTarzı::Bildir, [this] { TahtaMetinleriniYükle(); });
+    Adım(HataTarzı::Sessiz, [this] { NumaralarıGeriYükle(); });
     AyarlarıGeriYükle();
     // A saved game laid back names its tiles anew and can be helped with.
-    ErişilebilirAdlarıYaz();
+    ParçaAdlarınıYaz();
     KomutlarıGüncelle();
+    Adım(HataTarzı::Sessiz, [this] { EnİyiSonuçDosyasınıDenetle(); });
     show();
 }
 
@@ -227,6 +254,14 @@ void AnaForm::NedeniyleKapat(KapanmaNedeni neden)
     kapanmaNedeni = önceki;
 }
 
+void AnaForm::Hazırken(std::function<void()> iş)
+{
+    if (OyunSürüyor())
+        connect(&SüreHesapla, &QTimer::timeout, this, std::move(iş), Qt::SingleShotConnection);
+    else
+        QTimer::singleShot(0, this, std::move(iş));
+}
+
 void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
 {
     if (!başlatmaBelirteci.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland"))
@@ -234,6 +269,13 @@ void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
     showNormal();
     raise();
     activateWindow();
+}
+
+void AnaForm::changeEvent(QEvent *olay)
+{
+    QWidget::changeEvent(olay);
+    if (olay->type() == QEvent::WindowStateChange)
+        oturum.Duraklat(isMinimized());
 }
 
 void AnaForm::closeEvent(QCloseEvent *olay)
@@ -255,6 +297,6 @@ bool AnaForm::Form_QueryUnload(KapanmaNedeni neden)
         if (MesajGöster(Dizge(1500), MesajDüğmeleri::EvetHayır, MesajSimgesi::Soru) == MesajYanıtı::Hayır)
             return true;
     }
-    AyarlarıKaydet();
+    AyarlarıKaydet(neden);
     return false;
 }

@@ -1,32 +1,31 @@
 #pragma once
 
-#include "AyarDeposu.h"
 #include "EnIyiSonuclar.h"
 #include "Fotograf.h"
-#include "OkHamlesi.h"
-#include "OyunGecmisi.h"
-#include "OyunSaati.h"
-#include "Tahta.h"
+#include "FotografYukleyici.h"
+#include "OyunOturumu.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QImage>
-#include <QLabel>
 #include <QList>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 class ResimKutusu;
-class ÇözümAraması;
 class TahtaGörünümü;
+class ÇözümAraması;
+class ÇalışmaHatası;
+struct AnaFormAyarları;
 
 // Why the main window is asked to close.
 enum class KapanmaNedeni {
@@ -37,8 +36,9 @@ enum class KapanmaNedeni {
 };
 
 // The main window: the board, the photo sample, the options, the clock and click count, and
-// the four commands. The game's rules live in the model (Tahta, OyunSaati, Dağıtım); the
-// handlers turn clicks into positions, ask the model and draw what it says.
+// the four commands. The game in play is the game session's (OyunOturumu); each handler turns
+// its input into a call on the session, then draws the answer, plays its sound and shows its
+// box. Its controls carry their design names as object names.
 class AnaForm : public QWidget {
 public:
     AnaForm();
@@ -55,21 +55,26 @@ public:
     void OrjinalFotoğrafKutusu_Change();
     void FotoğrafınÖrneğiniGöster_Click();
 
-    // The board's keys, its history, the best results and a dropped photo (AnaFormTahta.cpp).
+    // The board's keys, its history and a dropped photo (AnaFormTahta.cpp).
     void OkTuşu(Yön yön);
     void SeçimTuşu();
     void GeriAl();
     void Yinele();
-    // Takes the picture file at `yol` as the new photo, as the photo dialog's OK does.
+    // Takes the picture file at `yol` as the new photo, as the photo dialog's OK does, once it is
+    // decoded (off the interface thread); a file that is no picture is told and changes nothing.
     void FotoğrafBırakıldı(const QString &yol);
 
     // Help from the solver (AnaFormYardim.cpp): the tile to slide next, marked for a moment;
     // the rest of the solution played slide by slide until any click or key stops it.
     void İpucu_Click();
     void Çöz_Click();
-    bool ÇözümOynanıyor() const { return çözümZamanlayıcısı.isActive(); }
 
-    // Settings and the saved game (AnaFormAyarlar.cpp).
+    // Each piece's number drawn on its tile during a game, remembered in the game's own options;
+    // and the records window (AnaFormTahta.cpp).
+    void Numaralar_Click();
+    void EnİyiSonuçlar_Click();
+
+    // The saved game's check box (AnaFormAyarlar.cpp).
     void OyunuKaydetOnayı_Click();
 
     // Commands and closing (AnaForm.cpp).
@@ -81,13 +86,79 @@ public:
     // Closes the window for the given reason. The system's reasons close an open box first and
     // close the window once its handler has finished; the player's wait until no box is open.
     void Kapat(KapanmaNedeni neden);
+    // Saves what a close saves, and closes nothing: the session's save request at log-out,
+    // which the player may still cancel.
+    void KapatmadanKaydet();
+    // Runs `iş` once the window's event loop runs and, when a game runs, once its clock has
+    // ticked: checks that drive the real program wait for this, never for a fixed time.
+    void Hazırken(std::function<void()> iş);
     // Another start of the game asked this copy to come to the front.
     void ÖneGel(const QByteArray &başlatmaBelirteci);
 
-    // A new photo for the board, taken over without reading its file again.
-    void FotoğrafıAl(const Fotoğraf &fotoğraf);
+protected:
+    void closeEvent(QCloseEvent *olay) override;
+    // Minimised, the game pauses: its clock stands still until the window is shown again.
+    void changeEvent(QEvent *olay) override;
+    // While the solution plays, any click or key stops it and goes no further. A click on the
+    // "Game Information" frame opens the records window.
+    bool eventFilter(QObject *nesne, QEvent *olay) override;
+    // Only a drag of one local picture file is let in; anything else is refused at the door.
+    void dragEnterEvent(QDragEnterEvent *olay) override;
+    void dropEvent(QDropEvent *olay) override;
 
-    bool OyunSürüyor() const { return SüreHesapla.isActive(); }
+private:
+    // Building the window (AnaForm.cpp, AnaFormTahta.cpp, AnaFormYardim.cpp).
+    void DenetimleriKur();
+    void TahtayıKur();
+    void YardımıKur();
+    void TahtaSeçenekleriniKur();
+    void NumaralarıGeriYükle();
+    void TahtaMetinleriniYükle();
+    void BilgiEtiketleriniYerleştir();
+
+    // Drawing what the session says (AnaFormOyun.cpp).
+    void HamleyiOyna(const Hamle &hamle);
+    void KaymayıGöster(const Hamle &hamle);
+    void Tamamlandı();
+    void TahtayıÇiz();
+    void SayaçlarıYaz();
+    void DeğerEtiketiniYaz(QLabel *etiket, const QString &metin);
+    void SesÇal(const QString &ad);
+    void DağınıkParçalarıBoşalt();
+    void ParçalarıYükle(int adet);
+    void FotoğrafıKes();
+    void FotoğrafıBütünGöster();
+    void FotoğrafıAl(const Fotoğraf &fotoğraf);
+    bool OyunSürüyor() const { return oturum.Sürüyor(); }
+
+    // The board's history, names and best results (AnaFormTahta.cpp).
+    void GeçmiştenKaydır(const std::optional<Hamle> &hamle);
+    void KomutlarıGüncelle();
+    // Each tile's spoken name and, when asked for during a game, its drawn number.
+    void ParçaAdlarınıYaz();
+    SonuçAnahtarı BuFotoğrafınAnahtarı() const;
+    QString EnİyiSonucuKaydet();
+    void EnİyiSonuçlarıGöster();
+    void EnİyiSonuçDosyasınıDenetle();
+
+    // Help from the solver (AnaFormYardim.cpp).
+    void YardımıBırak();
+    void ÇözümüSor(std::function<void(const QList<int> &)> çözüldüğünde);
+    void ÇözümüDurdur();
+    void ÇözümAdımı();
+    bool ÇözümOynanıyor() const { return çözümZamanlayıcısı.isActive(); }
+    void DüşünmeyiBitir();
+    // Esc stops the game's thinking; otherwise it is the Exit button's.
+    void EscTuşu();
+
+    // Settings (AnaFormAyarlar.cpp).
+    void AyarlarıGeriYükle();
+    void KayıtlıOyunuGeriYükle();
+    void PencereyiYerleştir(const AnaFormAyarları &ayarlar);
+    void AyarlarıKaydet(KapanmaNedeni neden);
+    void KaydedilemediğiniSöyle(KapanmaNedeni neden, const ÇalışmaHatası &hata);
+
+    void NedeniyleKapat(KapanmaNedeni neden);
 
     // The controls, their arrays indexed as the handlers name them.
     QList<QGroupBox *> Çerçeve;
@@ -105,68 +176,26 @@ public:
     QPushButton *YeniFotoğrafDüğmesi;
     QPushButton *HakkındaDüğmesi;
     QPushButton *ÇıkışDüğmesi;
+    // Ticks once a second while the session's game runs.
     QTimer SüreHesapla;
     QAction *geriAlKomutu;
     QAction *yineleKomutu;
     QAction *ipucuKomutu;
     QAction *çözKomutu;
+    QAction *numaraKomutu;
+    QAction *sonuçlarKomutu;
 
+    // Loads a dropped or handed-over photo off the interface thread.
+    FotoğrafYükleyici fotoğrafYükleyici;
     // The photo at its own size: the source of every piece and of the sample.
     Fotoğraf OrjinalFotoğrafKutusu;
     // Piece k of the photo in solved order, cut to the tile's size.
     QList<QImage> SıralıParçalar;
 
-    // The game's state.
-    Tahta tahta;
-    OyunSaati oyunSaati;
-    qint32 HamleSayısı = 0;
-    // The saved game's entries as read at start-up (and again at a save); empty when none.
-    QList<AyarGirdisi> KayıtlıOyun;
+    OyunOturumu oturum;
+    // True while the start lays a saved game back: the division neither deals nor shows the photo.
     bool OyunYükleniyor = false;
-    OyunGeçmişi geçmiş;
     EnİyiSonuçlar enİyiSonuçlar{EnİyiSonuçlarDosyası()};
-
-protected:
-    void closeEvent(QCloseEvent *olay) override;
-    // While the solution plays, any click or key stops it and goes no further.
-    bool eventFilter(QObject *nesne, QEvent *olay) override;
-    void dragEnterEvent(QDragEnterEvent *olay) override;
-    void dropEvent(QDropEvent *olay) override;
-
-private:
-    void DenetimleriKur();
-    void TahtayıKur();
-    void TahtaMetinleriniYükle();
-    void BilgiEtiketleriniYerleştir();
-    void DeğerEtiketiniYaz(QLabel *etiket, const QString &metin);
-    void SesÇal(const QString &ad);
-    void DağınıkParçalarıBoşalt();
-    void ParçalarıYükle(int adet);
-    void FotoğrafıKes();
-    void FotoğrafıBütünGöster();
-    void KayıtlıOyunuSil();
-    bool ParçayıKaydır(int konum);
-    void GeçmiştenKaydır(std::optional<int> konum, int sayıFarkı);
-    void GeçmişiTemizle();
-    void KomutlarıGüncelle();
-    void ErişilebilirAdlarıYaz();
-    void YardımıKur();
-    void YardımıBırak();
-    void ÇözümüSor(std::function<void(const QList<int> &)> çözüldüğünde);
-    void ÇözümüDurdur();
-    void ÇözümAdımı();
-    SonuçAnahtarı BuFotoğrafınAnahtarı() const;
-    QString EnİyiSonucuKaydet();
-    void EnİyiSonuçlarıGöster();
-
-    void AyarlarıGeriYükle();
-    void KayıtlıOyunuGeriYükle();
-    void PencereyiYerleştir();
-    void AyarlarıKaydet();
-    void AyarlarıYaz();
-    void OyunuKaydet();
-
-    void NedeniyleKapat(KapanmaNedeni neden);
 
     // The reason of the close under way; a close the program did not start comes from the close box.
     KapanmaNedeni kapanmaNedeni = KapanmaNedeni::KapatmaKutusu;
@@ -179,7 +208,7 @@ private:
     // The slides of the solution still to play, one each tick.
     QList<int> çözümAdımları;
     QTimer çözümZamanlayıcısı;
-    // The solver has slid tiles in this game: its completion is not the player's own.
-    bool bilgisayarÇözdü = false;
+    // An answer the player waits for longer than this shows that the game is thinking.
+    QTimer düşünmeSüresi;
     bool günSonuMesajıAçık = false;
 };

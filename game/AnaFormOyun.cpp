@@ -3,22 +3,24 @@
 
 #include "AyarDeposu.h"
 #include "CalismaHatasi.h"
-#include "Dagitim.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
 #include "KonumAdlari.h"
 #include "MesajKutusu.h"
 #include "OrtakDegiskenler.h"
+#include "OrtakYordamlar.h"
 #include "Ortam.h"
 #include "ResimKutusu.h"
 #include "TahtaGorunumu.h"
 #include "Yerlesim.h"
 #include "Yuvarlama.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
-
-#include <limits>
 
 namespace {
 
@@ -45,8 +47,8 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int index)
         if (index < 0 || index >= ParçalaraBölSeçeneği.size())
             throw ÇalışmaHatası(HataNo::DenetimDizisiÖğesiYok);
         SonBölme = qint16(index);
-        tahta.Böl(index + 3);
-        parçaBoyutu = ParçaBoyutu(tahta.BölmeSayısı());
+        oturum.Böl(index + 3);
+        parçaBoyutu = ParçaBoyutu(oturum.BölmeSayısı());
     });
     if (parçaBoyutu.isEmpty())
         return;
@@ -57,9 +59,9 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int index)
         DağınıkParçalar[0]->setGeometry(QRect(QPoint(Piksel(Yerleşim::SolKenar), Piksel(Yerleşim::ÜstKenar)),
                                               QSize(Piksel(parçaBoyutu.width()), Piksel(parçaBoyutu.height()))));
     });
-    Adım(HataTarzı::Bildir, [&] { ParçalarıYükle(tahta.KonumSayısı()); });
+    Adım(HataTarzı::Bildir, [&] { ParçalarıYükle(oturum.Tahtası().KonumSayısı()); });
     for (int konum = 1; konum < DağınıkParçalar.size(); ++konum) {
-        const QPoint sol = ParçaKonumu(konum, tahta.BölmeSayısı(), parçaBoyutu);
+        const QPoint sol = ParçaKonumu(konum, oturum.BölmeSayısı(), parçaBoyutu);
         DağınıkParçalar[konum]->setGeometry(
             PikselDikdörtgeni(sol.x(), sol.y(), parçaBoyutu.width(), parçaBoyutu.height()));
         DağınıkParçalar[konum]->show();
@@ -87,22 +89,24 @@ void AnaForm::ParçalarıYükle(int adet)
     ResimKutusu *ilk = DağınıkParçalar[0];
     for (int konum = 1; konum < adet; ++konum) {
         auto *parça = new ResimKutusu(ResimKutusu::Kenar::Çökük, ilk->parentWidget());
+        parça->setObjectName(QStringLiteral("DağınıkParçalar(%1)").arg(konum));
         parça->ArkaRengiAta(ilk->ArkaRengi());
         parça->setCursor(ilk->cursor());
         connect(parça, &ResimKutusu::clicked, this, [this, konum] { DağınıkParçalar_Click(konum); });
         DağınıkParçalar.append(parça);
     }
+    tahtaGörünümü->ParçalarıTanıt(DağınıkParçalar);
 }
 
 void AnaForm::FotoğrafıKes()
 {
-    const int konumSayısı = tahta.KonumSayısı();
+    const int konumSayısı = oturum.Tahtası().KonumSayısı();
     const QSize parçaBoyutu = AygıtPikseli(this, DağınıkParçalar[0]->size());
     SıralıParçalar = QList<QImage>(konumSayısı);
     if (OrjinalFotoğrafKutusu.BoşMu())
         return;
     for (int parça = 0; parça < konumSayısı; ++parça) {
-        const QRect kaynak = ParçaKaynağı(parça, tahta.BölmeSayısı(), OrjinalFotoğrafKutusu.Boyut());
+        const QRect kaynak = ParçaKaynağı(parça, oturum.BölmeSayısı(), OrjinalFotoğrafKutusu.Boyut());
         SıralıParçalar[parça] = EkranaGöre(OrjinalFotoğrafKutusu.Parça(kaynak, parçaBoyutu), this);
     }
 }
@@ -112,7 +116,23 @@ void AnaForm::FotoğrafıBütünGöster()
 {
     for (int konum = 0; konum < DağınıkParçalar.size(); ++konum)
         DağınıkParçalar[konum]->ResmiAta(SıralıParçalar.value(konum));
-    ErişilebilirAdlarıYaz();
+    ParçaAdlarınıYaz();
+}
+
+// A game: every position shows the piece of its Tag, the empty place none.
+void AnaForm::TahtayıÇiz()
+{
+    const Tahta &tahta = oturum.Tahtası();
+    for (int konum = 0; konum < DağınıkParçalar.size(); ++konum)
+        DağınıkParçalar[konum]->ResmiAta(SıralıParçalar.value(tahta.Etiket(konum)));
+    DağınıkParçalar[tahta.BoşParçaNo()]->ResmiBoşalt();
+    ParçaAdlarınıYaz();
+}
+
+void AnaForm::SayaçlarıYaz()
+{
+    DeğerEtiketiniYaz(Etiket[1], SaatMetni(oturum.Saat()));
+    DeğerEtiketiniYaz(Etiket[3], QString::number(oturum.HamleSayısı()));
 }
 
 void AnaForm::YeniOyunDüğmesi_Click()
@@ -127,52 +147,72 @@ void AnaForm::YeniOyunDüğmesi_Click()
     }
     tahtaGörünümü->KaymayıBitir();
     ÇözümüDurdur();
-    bilgisayarÇözdü = false;
+    YardımıBırak();
+    Adım(HataTarzı::Bildir, [&] { oturum.Dağıt(ortam().rastgele); });
     Adım(HataTarzı::Bildir, [&] {
-        oyunSaati.Sıfırla();
         DeğerEtiketiniYaz(Etiket[1], QStringLiteral("00:00:00"));
-    });
-    Adım(HataTarzı::Bildir, [&] {
-        HamleSayısı = 0;
         DeğerEtiketiniYaz(Etiket[3], QStringLiteral("0"));
     });
-    Adım(HataTarzı::Bildir, [&] {
-        tahta.Dağıt(Dağıtım(tahta.BölmeSayısı(), ortam().rastgele));
-        for (int konum = 0; konum < DağınıkParçalar.size(); ++konum)
-            DağınıkParçalar[konum]->ResmiAta(SıralıParçalar.value(tahta.Etiket(konum)));
-        DağınıkParçalar[tahta.BoşParçaNo()]->ResmiBoşalt();
-    });
+    Adım(HataTarzı::Bildir, [&] { TahtayıÇiz(); });
     SüreHesapla.start(1000);
-    GeçmişiTemizle();
-    ErişilebilirAdlarıYaz();
+    KomutlarıGüncelle();
+    // The game is on the board, and so is the keyboard: an arrow slides at once.
+    tahtaGörünümü->Duyur({});
+    tahtaGörünümü->setFocus();
 }
 
 void AnaForm::DağınıkParçalar_Click(int index)
 {
-    if (!OyunSürüyor()) {
+    HamleyiOyna(oturum.Tıkla(index));
+}
+
+// What a click, an arrow or a slide of the solver did, drawn and heard.
+void AnaForm::HamleyiOyna(const Hamle &hamle)
+{
+    switch (hamle.sonuç) {
+    case Hamle::Sonuç::OyunYok:
         YeniOyunDüğmesi_Click();
         return;
-    }
-    const int boş = tahta.BoşParçaNo();
-    if (!ParçayıKaydır(index)) {
+    case Hamle::Sonuç::Reddedildi:
         Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("DUR")); });
         return;
+    case Hamle::Sonuç::Kaydı:
+        break;
     }
-    geçmiş.Kaydet(index, boş);
+    KaymayıGöster(hamle);
     KomutlarıGüncelle();
     Adım(HataTarzı::Bildir, [&] {
-        if (HamleSayısı == std::numeric_limits<qint32>::max())
+        if (!hamle.sayıldı)
             throw ÇalışmaHatası(HataNo::Taşma);
-        ++HamleSayısı;
-        DeğerEtiketiniYaz(Etiket[3], QString::number(HamleSayısı));
+        DeğerEtiketiniYaz(Etiket[3], QString::number(oturum.HamleSayısı()));
     });
     Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TAMAM")); });
-    if (!tahta.TamamlandıMı())
-        return;
+    if (hamle.tamamlandı)
+        Tamamlandı();
+}
 
+// The slid tile takes its picture into the old empty place, its own place shows the gap, and
+// the slide is drawn after them.
+void AnaForm::KaymayıGöster(const Hamle &hamle)
+{
+    tahtaGörünümü->KaymayıBitir();
+    YardımıBırak();
+    Adım(HataTarzı::Bildir, [&] {
+        DağınıkParçalar[hamle.nereye]->ResmiAta(DağınıkParçalar[hamle.nereden]->Resim());
+        DağınıkParçalar[hamle.nereden]->ResmiBoşalt();
+        DağınıkParçalar[hamle.nereden]->ArkaRengiAta(BoşYerRengi);
+    });
+    tahtaGörünümü->KaymayıÇiz(DağınıkParçalar[hamle.nereye], DağınıkParçalar[hamle.nereden]->pos());
+    ParçaAdlarınıYaz();
+    tahtaGörünümü->Duyur(KaymaAdı(oturum.Tahtası(), hamle.nereye));
+}
+
+// The photo is whole: the clock stops, the corner piece comes back and the player hears of it.
+void AnaForm::Tamamlandı()
+{
     SüreHesapla.stop();
     ÇözümüDurdur();
-    GeçmişiTemizle();
+    KomutlarıGüncelle();
     // The completing slide is seen to its end; meanwhile no input and no drop reaches the game.
     setAcceptDrops(false);
     tahtaGörünümü->KaymanınBitmesiniBekle();
@@ -182,8 +222,9 @@ void AnaForm::DağınıkParçalar_Click(int index)
         köşe->ResmiAta(SıralıParçalar.value(DağınıkParçalar.size() - 1));
         köşe->repaint();
     });
-    ErişilebilirAdlarıYaz();
-    if (bilgisayarÇözdü) {
+    ParçaAdlarınıYaz();
+    const Yardım yardım = oturum.Yardımı();
+    if (yardım.çözücü) {
         // Not the player's own: no congratulation, and nothing for the best results.
         Adım(HataTarzı::Bildir, [&] {
             MesajKutusunuOrtala();
@@ -191,42 +232,20 @@ void AnaForm::DağınıkParçalar_Click(int index)
         });
     } else {
         Adım(HataTarzı::Bildir, [&] { SesÇal(QStringLiteral("TEBRIK")); });
-        const QString yenilik = EnİyiSonucuKaydet();
+        // A game played with hints is congratulated, but it is no best result.
+        const QString ekSatır = yardım.VerildiMi() ? DizgeSayılı(3414, yardım.ipucu) : EnİyiSonucuKaydet();
         Adım(HataTarzı::Bildir, [&] {
             MesajKutusunuOrtala();
-            MesajGöster(TebrikMetni(oyunSaati, HamleSayısı), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi,
-                        QString::fromUtf8(Kimlik::UygulamaBaşlığı), yenilik);
+            MesajGöster(TebrikMetni(oturum.Saat(), oturum.HamleSayısı()), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi,
+                        QString::fromUtf8(Kimlik::UygulamaBaşlığı), ekSatır);
         });
     }
     Adım(HataTarzı::Bildir, [&] {
-        oyunSaati.Sıfırla();
+        oturum.SayaçlarıSıfırla();
         DeğerEtiketiniYaz(Etiket[1], QStringLiteral("00:00:00"));
-        HamleSayısı = 0;
         DeğerEtiketiniYaz(Etiket[3], QStringLiteral("0"));
     });
-    if (!KayıtlıOyun.isEmpty())
-        KayıtlıOyunuSil();
-}
-
-// The tile at `konum` slides into the empty place: the board and the tiles' pictures change
-// at once, and the slide is drawn after them. False, with nothing changed, for a tile that is
-// no neighbour of the gap.
-bool AnaForm::ParçayıKaydır(int konum)
-{
-    const int boş = tahta.BoşParçaNo();
-    if (!tahta.Kaydır(konum))
-        return false;
-    tahtaGörünümü->KaymayıBitir();
-    YardımıBırak();
-    Adım(HataTarzı::Bildir, [&] {
-        DağınıkParçalar[boş]->ResmiAta(DağınıkParçalar[konum]->Resim());
-        DağınıkParçalar[konum]->ResmiBoşalt();
-        DağınıkParçalar[konum]->ArkaRengiAta(BoşYerRengi);
-    });
-    tahtaGörünümü->KaymayıÇiz(DağınıkParçalar[boş], DağınıkParçalar[konum]->pos());
-    ErişilebilirAdlarıYaz();
-    tahtaGörünümü->setAccessibleDescription(KaymaAdı(tahta, boş));
-    return true;
+    oturum.KayıtlıOyunuSil(Ayarlar());
 }
 
 // Sounds play only with an output device and while "Sound off" is clear (a grey box silences too).
@@ -236,34 +255,23 @@ void AnaForm::SesÇal(const QString &ad)
         ortam().sesÇal(ad);
 }
 
-// Both sections go in one write: the positions never outlive their clock and count on disk.
-void AnaForm::KayıtlıOyunuSil()
-{
-    Adım(HataTarzı::Sessiz, [] {
-        Ayarlar().TekYazımda([] {
-            for (const char *bölüm : {"Oyun\\Bilgiler", "Oyun"})
-                Adım(HataTarzı::Sessiz, [&] { Ayarlar().BölümüSil(QLatin1String(bölüm)); });
-        });
-    });
-}
-
 void AnaForm::SüreHesapla_Timer()
 {
     // While the 24-hour notice is open the clock waits; it is reset when the notice closes.
     if (günSonuMesajıAçık)
         return;
     Adım(HataTarzı::Sessiz, [&] {
-        if (!oyunSaati.İlerle())
+        if (!oturum.Saatiİlerlet())
             return;
         günSonuMesajıAçık = true;
         const auto kapandığında = qScopeGuard([&] {
             günSonuMesajıAçık = false;
-            oyunSaati.Sıfırla();
+            oturum.SaatiSıfırla();
         });
         MesajKutusunuOrtala();
         MesajGöster(Dizge(1400), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
     });
-    Adım(HataTarzı::Sessiz, [&] { DeğerEtiketiniYaz(Etiket[1], SaatMetni(oyunSaati)); });
+    Adım(HataTarzı::Sessiz, [&] { DeğerEtiketiniYaz(Etiket[1], SaatMetni(oturum.Saat())); });
 }
 
 void AnaForm::OrjinalFotoğrafKutusu_Change()

@@ -5,13 +5,17 @@
 #include "CozumAramasi.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
+#include "KonumAdlari.h"
 #include "MesajKutusu.h"
 #include "ResimKutusu.h"
 #include "TahtaGorunumu.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
@@ -19,6 +23,8 @@ namespace {
 constexpr int İşaretSüresiMs = 1500;
 // One slide of the solution at a time, slowly enough to follow it.
 constexpr int ÇözümAdımıMs = 250;
+// An answer that takes longer than a glance shows that the game is thinking.
+constexpr int DüşünmeGöstergesiMs = 300;
 
 }  // namespace
 
@@ -36,7 +42,7 @@ void AnaForm::YardımıKur()
     }
     // The menu that offers Hint and Solve opening is the time to get the larger boards' tables ready.
     connect(tahtaGörünümü->BağlamMenüsü(), &QMenu::aboutToShow, this, [this] {
-        if (tahta.BölmeSayısı() > 3)
+        if (oturum.BölmeSayısı() > 3)
             çözümAraması->TablolarıHazırla();
     });
     connect(ipucuKomutu, &QAction::triggered, this, &AnaForm::İpucu_Click);
@@ -50,12 +56,16 @@ void AnaForm::YardımıKur()
     });
     çözümZamanlayıcısı.setInterval(ÇözümAdımıMs);
     connect(&çözümZamanlayıcısı, &QTimer::timeout, this, &AnaForm::ÇözümAdımı);
+    düşünmeSüresi.setSingleShot(true);
+    düşünmeSüresi.setInterval(DüşünmeGöstergesiMs);
+    connect(&düşünmeSüresi, &QTimer::timeout, this, [this] { tahtaGörünümü->DüşünceyiGöster(Dizge(3210)); });
 }
 
 // The board is about to change: a search for the old one is of no use, nor is its mark.
 void AnaForm::YardımıBırak()
 {
     çözümAraması->Vazgeç();
+    DüşünmeyiBitir();
     işaretSüresi.stop();
     if (const QPointer<ResimKutusu> parça = std::exchange(işaretliParça, nullptr))
         parça->İşaretle(false);
@@ -65,7 +75,9 @@ void AnaForm::YardımıBırak()
 // a board that no slides can solve (a tampered game) is told so.
 void AnaForm::ÇözümüSor(std::function<void(const QList<int> &)> çözüldüğünde)
 {
-    çözümAraması->Başlat(tahta, [this, çözüldüğünde = std::move(çözüldüğünde)](const Çözüm &çözüm) {
+    düşünmeSüresi.start();
+    çözümAraması->Başlat(oturum.Tahtası(), [this, çözüldüğünde = std::move(çözüldüğünde)](const Çözüm &çözüm) {
+        DüşünmeyiBitir();
         if (çözüm.durum == Çözüm::Durum::Çözülemez) {
             Adım(HataTarzı::Bildir, [] {
                 MesajKutusunuOrtala();
@@ -77,6 +89,20 @@ void AnaForm::ÇözümüSor(std::function<void(const QList<int> &)> çözüldü�
     });
 }
 
+void AnaForm::DüşünmeyiBitir()
+{
+    düşünmeSüresi.stop();
+    tahtaGörünümü->DüşünceyiGöster({});
+}
+
+void AnaForm::EscTuşu()
+{
+    if (çözümAraması->Sürüyor())
+        YardımıBırak();
+    else
+        ÇıkışDüğmesi->click();
+}
+
 void AnaForm::İpucu_Click()
 {
     if (!OyunSürüyor())
@@ -84,9 +110,12 @@ void AnaForm::İpucu_Click()
     ÇözümüDurdur();
     ÇözümüSor([this](const QList<int> &hamleler) {
         işaretliParça = DağınıkParçalar.value(hamleler.first());
-        if (işaretliParça)
-            işaretliParça->İşaretle(true);
+        if (!işaretliParça)
+            return;
+        işaretliParça->İşaretle(true);
         işaretSüresi.start();
+        oturum.İpucuGösterildi();
+        tahtaGörünümü->Duyur(İpucuAdı(oturum.Tahtası(), hamleler.first()));
     });
 }
 
@@ -109,15 +138,14 @@ void AnaForm::Çöz_Click()
 
 void AnaForm::ÇözümAdımı()
 {
-    if (çözümAdımları.isEmpty() || !tahta.KomşuMu(çözümAdımları.first())) {
+    if (çözümAdımları.isEmpty() || !oturum.Tahtası().KomşuMu(çözümAdımları.first())) {
         ÇözümüDurdur();
         return;
     }
-    bilgisayarÇözdü = true;
     const int konum = çözümAdımları.takeFirst();
     if (çözümAdımları.isEmpty())
         ÇözümüDurdur();
-    DağınıkParçalar_Click(konum);
+    HamleyiOyna(oturum.Tıkla(konum, Kaydıran::Çözücü));
 }
 
 void AnaForm::ÇözümüDurdur()
@@ -129,6 +157,13 @@ void AnaForm::ÇözümüDurdur()
 
 bool AnaForm::eventFilter(QObject *nesne, QEvent *olay)
 {
+    if (nesne == Çerçeve.value(3) && !ÇözümOynanıyor()) {
+        const bool tıklandı =
+            olay->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(olay)->button() == Qt::LeftButton;
+        if (tıklandı)
+            QMetaObject::invokeMethod(this, &AnaForm::EnİyiSonuçlar_Click, Qt::QueuedConnection);
+        return tıklandı;
+    }
     switch (olay->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

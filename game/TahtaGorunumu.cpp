@@ -3,9 +3,11 @@
 #include "ResimKutusu.h"
 #include "SistemKapanisi.h"
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 
@@ -24,10 +26,66 @@ std::optional<Yön> OkTuşu(int tuş)
     }
 }
 
+// The board for assistive technology: its children are the tiles in board order. A slide raises
+// the sliding tile above the others, which would otherwise reorder them.
+class ErişilebilirTahta : public QAccessibleWidget {
+public:
+    explicit ErişilebilirTahta(TahtaGörünümü *tahta) : QAccessibleWidget(tahta, QAccessible::Grouping) {}
+
+    int childCount() const override { return int(SıralıParçalar().size()); }
+    QAccessibleInterface *child(int sıra) const override
+    {
+        const QList<ResimKutusu *> parçalar = SıralıParçalar();
+        return sıra >= 0 && sıra < parçalar.size() ? QAccessible::queryAccessibleInterface(parçalar[sıra]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *çocuk) const override
+    {
+        return çocuk ? int(SıralıParçalar().indexOf(qobject_cast<ResimKutusu *>(çocuk->object()))) : -1;
+    }
+
+private:
+    QList<ResimKutusu *> SıralıParçalar() const
+    {
+        QList<ResimKutusu *> parçalar;
+        for (const QPointer<ResimKutusu> &parça : static_cast<TahtaGörünümü *>(widget())->Parçalar())
+            if (parça)
+                parçalar.append(parça);
+        return parçalar;
+    }
+};
+
+// A tile for assistive technology: a button whose press is a click on it.
+class ErişilebilirParça : public QAccessibleWidget {
+public:
+    explicit ErişilebilirParça(ResimKutusu *parça) : QAccessibleWidget(parça, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &eylem) override
+    {
+        // Later, so that a box the click opens does not hold up the reader's call.
+        if (eylem == pressAction())
+            QMetaObject::invokeMethod(static_cast<ResimKutusu *>(widget()), &ResimKutusu::clicked, Qt::QueuedConnection);
+        else
+            QAccessibleWidget::doAction(eylem);
+    }
+};
+
+QAccessibleInterface *TahtaErişimi(const QString &, QObject *nesne)
+{
+    if (auto *tahta = dynamic_cast<TahtaGörünümü *>(nesne))
+        return new ErişilebilirTahta(tahta);
+    auto *parça = qobject_cast<ResimKutusu *>(nesne);
+    if (parça && dynamic_cast<TahtaGörünümü *>(parça->parentWidget()))
+        return new ErişilebilirParça(parça);
+    return nullptr;
+}
+
 }  // namespace
 
 TahtaGörünümü::TahtaGörünümü(QWidget *üst) : QWidget(üst), bağlamMenüsü(new QMenu(this))
 {
+    static const bool erişimKuruldu = (QAccessible::installFactory(TahtaErişimi), true);
+    Q_UNUSED(erişimKuruldu);
     setFocusPolicy(Qt::StrongFocus);
     kayma.setDuration(KaymaSüresi);
     kayma.setEasingCurve(QEasingCurve::OutCubic);
@@ -55,6 +113,61 @@ void TahtaGörünümü::KomutEkle(QAction *komut)
 {
     bağlamMenüsü->addAction(komut);
     addAction(komut);
+}
+
+void TahtaGörünümü::ParçalarıTanıt(const QList<ResimKutusu *> &yeniParçalar)
+{
+    parçalar = QList<QPointer<ResimKutusu>>(yeniParçalar.cbegin(), yeniParçalar.cend());
+    QAccessibleEvent olay(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&olay);
+}
+
+void TahtaGörünümü::AdAta(const QString &yeniAd)
+{
+    ad = yeniAd;
+    setAccessibleName(ad);
+}
+
+void TahtaGörünümü::Duyur(const QString &metin)
+{
+    const QString yeni = metin.isEmpty() ? ad : metin;
+    if (accessibleName() != yeni) {
+        setAccessibleName(yeni);
+        return;
+    }
+    QAccessibleEvent olay(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&olay);
+}
+
+void TahtaGörünümü::DüşünceyiGöster(const QString &metin)
+{
+    if (metin.isEmpty()) {
+        if (düşünce && düşünce->isVisible()) {
+            düşünce->hide();
+            Duyur({});
+        }
+        return;
+    }
+    if (!düşünce) {
+        düşünce = new QLabel(this);
+        düşünce->setAutoFillBackground(true);
+        düşünce->setBackgroundRole(QPalette::ToolTipBase);
+        düşünce->setForegroundRole(QPalette::ToolTipText);
+        düşünce->setFrameStyle(QFrame::Box | QFrame::Plain);
+        düşünce->setMargin(6);
+    }
+    düşünce->setText(metin);
+    QRect taşlar;
+    for (const QPointer<ResimKutusu> &parça : std::as_const(parçalar))
+        if (parça)
+            taşlar |= parça->geometry();
+    düşünce->adjustSize();
+    QRect yer = düşünce->rect();
+    yer.moveCenter(taşlar.isEmpty() ? rect().center() : taşlar.center());
+    düşünce->move(yer.topLeft());
+    düşünce->show();
+    düşünce->raise();
+    Duyur(metin);
 }
 
 void TahtaGörünümü::KaymayıÇiz(ResimKutusu *parça, QPoint nereden)

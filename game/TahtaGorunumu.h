@@ -9,6 +9,7 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class ResimKutusu;
 
@@ -16,6 +17,8 @@ class ResimKutusu;
 // shows a frame around the tiles and hands on the arrow keys, Space and Enter; it opens the
 // board's context menu; and it draws a slide as the tile travelling into the empty place,
 // painting the gap's colour where the travelling tile has left its own place uncovered.
+// For assistive technology the board lists its tiles in board order, whatever their stacking,
+// each a button that can be pressed, and it speaks what happens on it through its name.
 // No Q_OBJECT: moc cannot read the class's name, and the board needs no signals of its own.
 class TahtaGörünümü : public QWidget {
 public:
@@ -32,6 +35,20 @@ public:
     // command for help with the game belongs here too).
     void KomutEkle(QAction *komut);
     QMenu *BağlamMenüsü() const { return bağlamMenüsü; }
+
+    // The tiles, position by position.
+    void ParçalarıTanıt(const QList<ResimKutusu *> &yeniParçalar);
+    const QList<QPointer<ResimKutusu>> &Parçalar() const { return parçalar; }
+
+    // Tells a screen reader what has just happened: the board takes `metin` as its name, and a
+    // reader speaks the new name of the object that has the focus, even when it is the same text
+    // again. `metin` empty gives the board back its own name `ad`.
+    void Duyur(const QString &metin);
+    void AdAta(const QString &yeniAd);
+
+    // Shows `metin` over the middle of the tiles, above them all, and tells a screen reader, while
+    // the game is thinking; an empty text takes it away and gives the board its name back.
+    void DüşünceyiGöster(const QString &metin);
 
     // Draws the slide of `parça`, already at its place with its new picture, from `nereden`
     // (the board's coordinates) over about 100 ms. A slide still running ends first; while the
@@ -54,6 +71,9 @@ private:
     QRect OdakÇerçevesi() const;
 
     QMenu *bağlamMenüsü;
+    QLabel *düşünce = nullptr;
+    QList<QPointer<ResimKutusu>> parçalar;
+    QString ad;
     QVariantAnimation kayma;
     QPointer<ResimKutusu> kayanParça;
     // The sliding tile's own place, where it is going.

@@ -29,6 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plug-ins at run time, where shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own texts (the standard buttons of the message boxes) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sliding-tile photo puzzle")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 Tilora cuts a photograph into 3 x 3, 4 x 4 or 5 x 5 tiles and deals them at
@@ -37,7 +39,9 @@ the gap until the photo is whole again.
 
 The game counts the clicks, runs a clock, plays short sounds, can show a small
 sample of the whole photo and keeps an unfinished game for the next start.
-Two sample photos come with it; any JPEG or BMP photo can be played.
+Two sample photos come with it; any JPEG or BMP photo can be played, and any
+picture file opened with the game from a file manager. It speaks English,
+German and Turkish.
 ]])
 
 include(CPack)

@@ -36,7 +36,9 @@ void DosyaListeKutusu::YolAta(const QString &klasör)
     setRootIndex(kök);
     delete std::exchange(dosyalar, yeni);
     yol = klasör;
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    // The selection, not the current entry: the focus coming into the list makes its first entry
+    // current without selecting it.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (Tıklandı)
             Tıklandı();
     });
@@ -44,6 +46,8 @@ void DosyaListeKutusu::YolAta(const QString &klasör)
 
 QString DosyaListeKutusu::SeçiliDosyaAdı() const
 {
-    const QModelIndex seçili = currentIndex();
-    return seçili.isValid() && seçili.parent() == rootIndex() ? dosyalar->fileName(seçili) : QString();
+    const QModelIndexList seçililer = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+    if (seçililer.size() != 1 || seçililer[0].parent() != rootIndex())
+        return {};
+    return dosyalar->fileName(seçililer[0]);
 }

@@ -1,9 +1,12 @@
 #include "DesenDosyasi.h"
 
+#include "CalismaHatasi.h"
 #include "DuzenliDosya.h"
+#include "GuvenliYazim.h"
 #include "SikiDesen.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 
 #include <future>
 
@@ -49,6 +52,16 @@ QByteArray DesenDosyasıBaytları(int n, const DesenBölümü &bölüm, const st
         baytlar.append(QCryptographicHash::hash(görünüm, Özet));
     }
     return baytlar;
+}
+
+bool DesenDosyasınıYaz(const QString &klasör, int n, const QByteArray &baytlar)
+{
+    try {
+        DosyayıBütünYaz(QDir(klasör).filePath(DesenDosyasıAdı(n)), baytlar);
+        return true;
+    } catch (const ÇalışmaHatası &) {
+        return false;
+    }
 }
 
 std::vector<const std::uint8_t *> DesenTabloları(const uchar *baytlar, qint64 boyut, int n, const DesenBölümü &bölüm)

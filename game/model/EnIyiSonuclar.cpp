@@ -1,5 +1,6 @@
 #include "EnIyiSonuclar.h"
 
+#include "BozukDosya.h"
 #include "CalismaHatasi.h"
 #include "Dizgeler.h"
 #include "DuzenliDosya.h"
@@ -7,7 +8,7 @@
 #include "OyunSaati.h"
 #include "Yollar.h"
 
-#include <QDir>
+#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -21,7 +22,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A results file is a few hundred bytes a photo; anything far larger is not one of ours.
+// A result takes about a hundred bytes: the file holds those of some 150,000 photos, and anything
+// larger is not one the game wrote.
 constexpr qint64 EnBüyükDosya = 16 * 1024 * 1024;
 constexpr qint64 EnUzunSüre = 24 * 3600;
 
@@ -50,14 +52,17 @@ std::optional<qint64> Sayı(const QJsonObject &girdi, QStringView alan, qint64 e
     return qint64(sayı);
 }
 
-// Moves the damaged file aside under a name no earlier copy has; empty when it could not be moved.
-QString KenaraAl(const QString &yol)
+QJsonObject Nesne(const SonuçSatırı &kayıt)
 {
-    for (const QString &ad : BozukKopyaAdları(yol)) {
-        if (!QFileInfo::exists(ad))
-            return QFile::rename(yol, ad) ? ad : QString();
-    }
-    return {};
+    QJsonObject girdi{{u"division"_s, kayıt.anahtar.bölmeSayısı},
+                      {u"photo"_s, kayıt.anahtar.fotoğrafYolu},
+                      {u"width"_s, kayıt.anahtar.fotoğrafBoyutu.width()},
+                      {u"height"_s, kayıt.anahtar.fotoğrafBoyutu.height()},
+                      {u"seconds"_s, kayıt.sonuç.saniye},
+                      {u"clicks"_s, kayıt.sonuç.hamle}};
+    if (kayıt.sonuç.tarih.isValid())
+        girdi.insert(u"date"_s, kayıt.sonuç.tarih.toString(Qt::ISODate));
+    return girdi;
 }
 
 QString &Klasör()
@@ -79,11 +84,10 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
         yazmaKapalı = true;
         return;
     }
-    const QByteArray bayt = dosya.read(EnBüyükDosya + 1);
-    dosya.close();
     std::optional<QList<QJsonObject>> girdiler;
-    if (bayt.size() <= EnBüyükDosya)
-        girdiler = Girdiler(bayt);
+    if (dosya.size() <= EnBüyükDosya)
+        girdiler = Girdiler(dosya.readAll());
+    dosya.close();
     for (const QJsonObject &girdi : girdiler.value_or(QList<QJsonObject>())) {
         const auto bölme = Sayı(girdi, u"division", 3, 5);
         const auto genişlik = Sayı(girdi, u"width", 1, std::numeric_limits<qint32>::max());
@@ -94,13 +98,14 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
             girdiler.reset();
             break;
         }
+        // The day is an extra: one that does not read as a day is simply not shown.
         kayıtlar.append({{int(*bölme), girdi[u"photo"].toString(), QSize(int(*genişlik), int(*yükseklik))},
-                         {*saniye, qint32(*hamle)}});
+                         {*saniye, qint32(*hamle), QDate::fromString(girdi[u"date"].toString(), Qt::ISODate)}});
     }
     if (girdiler)
         return;
     kayıtlar.clear();
-    bozukDosyaKopyası = KenaraAl(dosyaYolu);
+    bozukDosyaKopyası = BozukDosyayıKenaraKoy(dosyaYolu);
     yazmaKapalı = bozukDosyaKopyası.isEmpty();
     if (!yazmaKapalı)
         qWarning("tilora: the best results file was damaged and was kept as %s", qPrintable(bozukDosyaKopyası));
@@ -108,40 +113,82 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
 
 std::optional<EnİyiSonuç> EnİyiSonuçlar::Bul(const SonuçAnahtarı &anahtar) const
 {
-    for (const Kayıt &kayıt : kayıtlar)
+    for (const SonuçSatırı &kayıt : kayıtlar)
         if (kayıt.anahtar == anahtar)
             return kayıt.sonuç;
     return std::nullopt;
 }
 
-Yenilik EnİyiSonuçlar::Ekle(const SonuçAnahtarı &anahtar, qint64 saniye, qint32 hamle)
+Yenilik EnİyiSonuçlar::Ekle(const SonuçAnahtarı &anahtar, qint64 saniye, qint32 hamle, QDate gün)
 {
     const auto bulunan = std::find_if(kayıtlar.begin(), kayıtlar.end(),
-                                      [&](const Kayıt &kayıt) { return kayıt.anahtar == anahtar; });
+                                      [&](const SonuçSatırı &kayıt) { return kayıt.anahtar == anahtar; });
+    SonuçSatırı yeni{anahtar, {saniye, hamle, gün}};
     Yenilik yenilik{true, true};
-    if (bulunan == kayıtlar.end()) {
-        kayıtlar.append({anahtar, {saniye, hamle}});
-    } else {
-        yenilik = {saniye < bulunan->sonuç.saniye, hamle < bulunan->sonuç.hamle};
-        bulunan->sonuç = {std::min(saniye, bulunan->sonuç.saniye), std::min(hamle, bulunan->sonuç.hamle)};
+    if (bulunan != kayıtlar.end()) {
+        const EnİyiSonuç &önceki = bulunan->sonuç;
+        yenilik = {saniye < önceki.saniye, hamle < önceki.hamle};
+        yeni.sonuç = {std::min(saniye, önceki.saniye), std::min(hamle, önceki.hamle),
+                      yenilik.süre || yenilik.hamle ? gün : önceki.tarih};
+        kayıtlar.erase(bulunan);
     }
+    // The photo played last goes last: the one left longest unplayed is the first to go.
+    kayıtlar.append(yeni);
     return yenilik;
+}
+
+QList<SonuçSatırı> EnİyiSonuçlar::Tümü() const
+{
+    // The C locale compares code points whatever is asked of it; English words sort as people do.
+    const QLocale yerel = QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+    QCollator sözlük(yerel);
+    sözlük.setCaseSensitivity(Qt::CaseInsensitive);
+    sözlük.setNumericMode(true);
+    QList<SonuçSatırı> sıralı = kayıtlar;
+    std::stable_sort(sıralı.begin(), sıralı.end(), [&](const SonuçSatırı &a, const SonuçSatırı &b) {
+        const QFileInfo birinci(a.anahtar.fotoğrafYolu), ikinci(b.anahtar.fotoğrafYolu);
+        if (const int ad = sözlük.compare(birinci.fileName(), ikinci.fileName()))
+            return ad < 0;
+        if (const int klasör = sözlük.compare(birinci.path(), ikinci.path()))
+            return klasör < 0;
+        return a.anahtar.bölmeSayısı < b.anahtar.bölmeSayısı;
+    });
+    return sıralı;
+}
+
+void EnİyiSonuçlar::Temizle()
+{
+    Yaz({});
+    kayıtlar.clear();
 }
 
 void EnİyiSonuçlar::Kaydet() const
 {
+    Yaz(kayıtlar);
+}
+
+void EnİyiSonuçlar::Yaz(const QList<SonuçSatırı> &yazılacak) const
+{
     if (yazmaKapalı)
         throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
-    QJsonArray girdiler;
-    for (const Kayıt &kayıt : kayıtlar)
-        girdiler.append(QJsonObject{{u"division"_s, kayıt.anahtar.bölmeSayısı},
-                                    {u"photo"_s, kayıt.anahtar.fotoğrafYolu},
-                                    {u"width"_s, kayıt.anahtar.fotoğrafBoyutu.width()},
-                                    {u"height"_s, kayıt.anahtar.fotoğrafBoyutu.height()},
-                                    {u"seconds"_s, kayıt.sonuç.saniye},
-                                    {u"clicks"_s, kayıt.sonuç.hamle}});
-    QDir().mkpath(QFileInfo(dosyaYolu).path());
-    DosyayıBütünYaz(dosyaYolu, QJsonDocument(QJsonObject{{u"results"_s, girdiler}}).toJson());
+    DosyayıBütünYaz(dosyaYolu, Yazıya(yazılacak));
+}
+
+QByteArray EnİyiSonuçlar::Yazıya(const QList<SonuçSatırı> &yazılacak)
+{
+    // Compact, as the reader's limit counts bytes; from the latest back, as many as it takes.
+    const QByteArray baş = R"({"results":[)", son = "]}";
+    QList<QByteArray> girdiler;
+    qint64 boyut = baş.size() + son.size();
+    for (auto kayıt = yazılacak.crbegin(); kayıt != yazılacak.crend(); ++kayıt) {
+        QByteArray girdi = QJsonDocument(Nesne(*kayıt)).toJson(QJsonDocument::Compact);
+        boyut += girdi.size() + (girdiler.isEmpty() ? 0 : 1);
+        if (boyut > EnBüyükDosya)
+            break;
+        girdiler.append(std::move(girdi));
+    }
+    std::reverse(girdiler.begin(), girdiler.end());
+    return baş + girdiler.join(',') + son;
 }
 
 QString EnİyiSonuçlarDosyası()
@@ -166,9 +213,7 @@ QString YenilikMetni(const Yenilik &yenilik, int bölmeSayısı)
 
 QString EnİyiSonuçMetni(const std::optional<EnİyiSonuç> &sonuç, int bölmeSayısı)
 {
-    if (!sonuç)
-        return Dizge(3110).arg(bölmeSayısı);
-    const OyunSaati süre{quint8(sonuç->saniye % 60), quint8(sonuç->saniye / 60 % 60), quint8(sonuç->saniye / 3600)};
-    const QString süreMetni = SüreMetni(süre);
-    return Dizge(3109).arg(bölmeSayısı).arg(süreMetni.isEmpty() ? QStringLiteral("0") + Dizge(1250) : süreMetni).arg(sonuç->hamle);
+    const QString metin = sonuç ? Dizge(3109).arg(bölmeSayısı).arg(OkunanSüre(sonuç->saniye)).arg(sonuç->hamle)
+                                : Dizge(3110).arg(bölmeSayısı);
+    return metin + QLatin1Char('\n') + Dizge(3419);
 }

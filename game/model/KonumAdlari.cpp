@@ -25,3 +25,8 @@ QString KaymaAdı(const Tahta &tahta, int konum)
 {
     return ParçaMetni(3103, tahta.Etiket(konum), konum, tahta.BölmeSayısı());
 }
+
+QString İpucuAdı(const Tahta &tahta, int konum)
+{
+    return ParçaMetni(3420, tahta.Etiket(konum), konum, tahta.BölmeSayısı());
+}

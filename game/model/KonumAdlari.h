@@ -12,3 +12,6 @@ QString KonumAdı(const Tahta &tahta, int konum, bool oyunSürüyor);
 
 // What the board tells a screen reader after a slide has brought a piece to position `konum`.
 QString KaymaAdı(const Tahta &tahta, int konum);
+
+// What the board tells a screen reader when a hint names the tile at position `konum`.
+QString İpucuAdı(const Tahta &tahta, int konum);

@@ -46,9 +46,18 @@ QString SaatMetni(const OyunSaati &oyunSaati, const QLocale &yerel)
 QString SüreMetni(const OyunSaati &oyunSaati)
 {
     const auto bölüm = [](quint8 değer, int dizge) {
-        return değer != 0 ? QString::number(değer) + Dizge(dizge) : QString();
+        return değer != 0 ? DizgeSayılı(dizge, değer) : QString();
     };
     return bölüm(oyunSaati.saat, 1100) + bölüm(oyunSaati.dakika, 1200) + bölüm(oyunSaati.saniye, 1250);
+}
+
+QString OkunanSüre(qint64 saniye)
+{
+    QStringList bölümler;
+    for (const auto &[değer, dizge] : {std::pair{saniye / 3600, 3400}, {saniye / 60 % 60, 3401}, {saniye % 60, 3402}})
+        if (değer != 0)
+            bölümler.append(DizgeSayılı(dizge, değer));
+    return bölümler.isEmpty() ? DizgeSayılı(3402, 0) : bölümler.join(QLatin1Char(' '));
 }
 
 QString TebrikMetni(const OyunSaati &oyunSaati, qint32 hamleSayısı)

@@ -27,5 +27,9 @@ QString SaatMetni(const OyunSaati &oyunSaati, const QLocale &yerel = QLocale());
 // empty at 0:00:00.
 QString SüreMetni(const OyunSaati &oyunSaati);
 
+// A length of time as a person writes it, each unit in the wording its number calls for:
+// "1 hour 2 minutes", "1 minute 5 seconds", "30 seconds"; "0 seconds" for none.
+QString OkunanSüre(qint64 saniye);
+
 // The congratulation: the time as SüreMetni writes it and the click count.
 QString TebrikMetni(const OyunSaati &oyunSaati, qint32 hamleSayısı);

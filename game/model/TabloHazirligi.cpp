@@ -2,8 +2,6 @@
 
 #include "DesenDosyasi.h"
 #include "DesenKurulumu.h"
-#include "CalismaHatasi.h"
-#include "GuvenliYazim.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,7 +81,7 @@ std::shared_ptr<TabloHazırlığı::Hazırlanan> TabloHazırlığı::DosyadanAl(
     return hazırlanan;
 }
 
-std::shared_ptr<TabloHazırlığı::Hazırlanan> TabloHazırlığı::Kur(const QString &önbellekYolu)
+std::shared_ptr<TabloHazırlığı::Hazırlanan> TabloHazırlığı::Kur()
 {
     auto kurulan = std::make_shared<Hazırlanan>();
     kurulan->baytlar = DesenDosyasıKur(n, bölüm, dur);
@@ -91,13 +89,9 @@ std::shared_ptr<TabloHazırlığı::Hazırlanan> TabloHazırlığı::Kur(const Q
         return nullptr;
     const auto *baytlar = reinterpret_cast<const uchar *>(kurulan->baytlar.constData());
     kurulan->takım = {n, bölüm, DesenTabloları(baytlar, kurulan->baytlar.size(), n, bölüm)};
-    if (!önbellekYolu.isEmpty()) {
-        try {
-            DosyayıBütünYaz(önbellekYolu, kurulan->baytlar);
-        } catch (const ÇalışmaHatası &) {
-            // A folder that cannot take them only means they are built again next time.
-        }
-    }
+    // A folder that cannot take them only means they are built again next time.
+    if (!önbellekKlasörü.isEmpty())
+        DesenDosyasınıYaz(önbellekKlasörü, n, kurulan->baytlar);
     return kurulan;
 }
 
@@ -114,7 +108,7 @@ void TabloHazırlığı::Hazırla(bool dosyalaraGüven)
         else
             hazırlanan = DosyadanAl(yolu(kurulumKlasörü));
     }
-    if (!hazırlanan && !(hazırlanan = Kur(önbellekYolu)))
+    if (!hazırlanan && !(hazırlanan = Kur()))
         return;  // stopped
     {
         const std::lock_guard<std::mutex> kilitli(kilit);

@@ -35,7 +35,7 @@ private:
     struct Hazırlanan;
     void Hazırla(bool dosyalaraGüven);
     std::shared_ptr<Hazırlanan> DosyadanAl(const QString &yol) const;
-    std::shared_ptr<Hazırlanan> Kur(const QString &önbellekYolu);
+    std::shared_ptr<Hazırlanan> Kur();
     void BaşlatKilitli(std::unique_lock<std::mutex> &kilitli);
 
     const QString kurulumKlasörü, önbellekKlasörü;

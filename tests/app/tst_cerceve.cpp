@@ -41,16 +41,19 @@ private slots:
             {300, "Photo Sample "}, {400, "Show ph&oto sample "}, {410, "&Save on exit "}, {420, "Sound o&ff "},
             {500, "Game Information "}, {510, "Remaining Time :"}, {520, "Click Counts :"}, {600, "&New Game"},
             {700, "New &Photo..."}, {800, "&About"}, {900, "Exit (Esc)"}, {1000, "Firstly, please select a photo!"},
-            {1100, " hour, "}, {1200, " minute, "}, {1250, " second"},
             {1300, "Congratulations! You have completed the photo!"}, {1320, "Completing Time : "},
             {1340, "Click Counts : "}, {1400, "Resetting the counter, for games not completed within 24 hours!"},
             {1500, "Do you want to exit the program?"}, {1550, "Select Photo..."}, {1600, "Dri&ver(s)"},
             {1700, "&Directory(s)"}, {1800, "&Photos (*.bmp, *.jpg)"}, {1900, "Preview "}, {2000, "OK"},
             {2100, "Cancel"}, {2200, "Cannot read drive!"}, {2300, "Please, select photo file from the list!"},
             {2400, "About Program"}, {2450, "Version "}, {2500, "Send Message"}, {2600, "Send E-Mail"}};
-        QCOMPARE(tablo.size(), 44);
+        QCOMPARE(tablo.size(), 41);
         for (const auto &[kimlik, metin] : tablo)
             QCOMPARE(Dizge(kimlik), QString::fromLatin1(metin));
+        // The parts of the time text follow their number, with the same English for every number.
+        for (const qint64 sayı : {1, 2})
+            for (const auto &[kimlik, metin] : {std::pair{1100, " hour, "}, {1200, " minute, "}, {1250, " second"}})
+                QCOMPARE(DizgeSayılı(kimlik, sayı), QString::number(sayı) + QLatin1String(metin));
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, Dizge(11));
     }
 

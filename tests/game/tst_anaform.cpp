@@ -2,6 +2,7 @@
 // clock and the ways it closes.
 #include "AnaForm.h"
 #include "AyarDeposu.h"
+#include "CalismaHatasi.h"
 #include "HataBildir.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
@@ -11,7 +12,11 @@
 #include "Yuvarlama.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -53,42 +58,37 @@ private slots:
     {
         auto form = AçılmışForm();
         form->ParçalaraBölSeçeneği_Click(1);
-        QCOMPARE(form->DağınıkParçalar.size(), 16);
-        QCOMPARE(form->DağınıkParçalar[5]->geometry(), PikselDikdörtgeni(1541, 1301, 1309, 979));
+        QCOMPARE(Resimler(*form).size(), 16);
+        QCOMPARE(Parça(*form, 5)->geometry(), PikselDikdörtgeni(1541, 1301, 1309, 979));
         // No game: the photo is whole, the bottom-right piece included, and nothing runs.
-        for (int konum = 0; konum < 16; ++konum)
-            QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[konum]);
-        QVERIFY(!form->DağınıkParçalar[15]->Resim().isNull());
-        QVERIFY(!form->OyunSürüyor());
+        QCOMPARE(Gösterilen(*form), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+        QVERIFY(!Resimler(*form).contains(QImage()));
 
         form->ParçalaraBölSeçeneği_Click(2);
         form->ParçalaraBölSeçeneği_Click(0);
-        QCOMPARE(form->SıralıParçalar.size(), 9);
-        QCOMPARE(form->Çerçeve[0]->findChildren<ResimKutusu *>().size(), 9);
+        QCOMPARE(Bul<QGroupBox>(*form, QStringLiteral("Çerçeve(0)"))->findChildren<ResimKutusu *>().size(), 9);
 
         // A click without a game deals one and slides nothing; a division during a game deals anew.
         form->DağınıkParçalar_Click(7);
-        QVERIFY(form->OyunSürüyor());
-        QCOMPARE(form->tahta.BoşParçaNo(), 8);
+        QCOMPARE(Gösterilen(*form).indexOf(-1), 8);
         form->DağınıkParçalar_Click(7);
         form->ParçalaraBölSeçeneği_Click(1);
-        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
-        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
-        QCOMPARE(form->tahta.BoşParçaNo(), 15);
-        QVERIFY(form->DağınıkParçalar[15]->Resim().isNull());
+        QCOMPARE(Değer(*form, 1), QStringLiteral("00:00:00"));
+        QCOMPARE(Değer(*form, 3), QStringLiteral("0"));
+        QCOMPARE(Gösterilen(*form).indexOf(-1), 15);
+        QVERIFY(Parça(*form, 15)->Resim().isNull());
     }
 
     void newGameWithoutPhotoAsksForOne()
     {
+        BirKaymaKalaYaz(OyunSaati{0, 7, 0});
         auto form = AçılmışForm(false);
-        form->Etiket[1]->setText(QStringLiteral("0:07:00"));
         form->YeniOyunDüğmesi_Click();
         QCOMPARE(ortam->mesajlar.size(), 1);
         QCOMPARE(ortam->mesajlar[0].metin, QStringLiteral("Firstly, please select a photo!"));
         QCOMPARE(ortam->mesajlar[0].simge, MesajSimgesi::Bilgi);
-        QCOMPARE(form->focusWidget(), form->YeniFotoğrafDüğmesi);
-        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("0:07:00"));
-        QVERIFY(!form->OyunSürüyor());
+        QCOMPARE(form->focusWidget(), Bul(*form, QStringLiteral("YeniFotoğrafDüğmesi")));
+        QCOMPARE(Değer(*form, 1), QStringLiteral("00:07:00"));
     }
 
     void slidesAndSounds_data()
@@ -109,34 +109,31 @@ private slots:
         QFETCH(bool, duyulur);
         auto form = AçılmışForm();
         ortam->sesAygıtı = aygıt;
-        form->SesleriKapatOnayı->setCheckState(sesKapalı);
+        Bul<QCheckBox>(*form, QStringLiteral("SesleriKapatOnayı"))->setCheckState(sesKapalı);
         form->YeniOyunDüğmesi_Click();
-        const QImage kayan = form->DağınıkParçalar[7]->Resim();
+        const QImage kayan = Parça(*form, 7)->Resim();
 
         form->DağınıkParçalar_Click(7);
-        QCOMPARE(form->DağınıkParçalar[8]->Resim(), kayan);
-        QVERIFY(form->DağınıkParçalar[7]->Resim().isNull());
-        QCOMPARE(form->DağınıkParçalar[7]->ArkaRengi(), QColor(255, 255, 192));
-        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
+        QCOMPARE(Parça(*form, 8)->Resim(), kayan);
+        QVERIFY(Parça(*form, 7)->Resim().isNull());
+        QCOMPARE(Parça(*form, 7)->ArkaRengi(), QColor(255, 255, 192));
+        QCOMPARE(Değer(*form, 3), QStringLiteral("1"));
 
         for (const int uzak : {0, 7, 3})  // two away, the gap itself, a diagonal
             form->DağınıkParçalar_Click(uzak);
-        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
-        QCOMPARE(form->tahta.BoşParçaNo(), 7);
+        QCOMPARE(Değer(*form, 3), QStringLiteral("1"));
+        QCOMPARE(Gösterilen(*form).indexOf(-1), 7);
         const QStringList duyulan{"TAMAM", "DUR", "DUR", "DUR"};
         QCOMPARE(ortam->sesler, duyulur ? duyulan : QStringList());
     }
 
     void completionCongratulatesAndResets()
     {
+        const QList<QImage> bütün = Resimler(*AçılmışForm());
+        BirKaymaKalaYaz(OyunSaati{5, 1, 0}, 41);
         auto form = AçılmışForm();
-        BirKaymaKala(*form);
-        form->oyunSaati = OyunSaati{5, 1, 0};
-        form->HamleSayısı = 41;
         bool köşeGösterildi = false;
-        ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) {
-            köşeGösterildi = form->DağınıkParçalar[8]->Resim() == form->SıralıParçalar[8];
-        };
+        ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) { köşeGösterildi = Parça(*form, 8)->Resim() == bütün[8]; };
         form->DağınıkParçalar_Click(8);
 
         QVERIFY(köşeGösterildi);
@@ -147,42 +144,28 @@ private slots:
                               "", "Click Counts : 42"}));
         QCOMPARE(ortam->mesajlar[0].başlık, QStringLiteral("Tilora"));
         QVERIFY(ortam->mesajlar[0].ortalanacağıPencere.has_value());
-        QVERIFY(!form->OyunSürüyor());
-        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
-        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("0"));
-    }
-
-    void completionDeletesOnlyAGameReadAtStart()
-    {
-        auto form = AçılmışForm();
-        Ayarlar().Yaz(QStringLiteral("Oyun"), QStringLiteral("Foto-0"), QStringLiteral("x"));
-        Ayarlar().Yaz(QStringLiteral("Oyun\\Bilgiler"), QStringLiteral("Saniye Bilgisi"), QStringLiteral("1"));
-        BirKaymaKala(*form);
-        form->DağınıkParçalar_Click(8);
-        QCOMPARE(Ayarlar().BölümüOku(QStringLiteral("Oyun")).size(), 1);
-
-        form->KayıtlıOyun = Ayarlar().BölümüOku(QStringLiteral("Oyun"));
-        BirKaymaKala(*form);
-        form->DağınıkParçalar_Click(8);
+        QVERIFY(!OyunVar(*form));
+        QCOMPARE(Resimler(*form), bütün);
+        QCOMPARE(Değer(*form, 1), QStringLiteral("00:00:00"));
+        QCOMPARE(Değer(*form, 3), QStringLiteral("0"));
+        // The game read at the start is done with: it is deleted.
         QVERIFY(Ayarlar().BölümüOku(QStringLiteral("Oyun")).isEmpty());
         QVERIFY(Ayarlar().BölümüOku(QStringLiteral("Oyun\\Bilgiler")).isEmpty());
     }
 
     void dayLongGameShowsOneNotice()
     {
+        BirKaymaKalaYaz(OyunSaati{59, 59, 23}, 12);
         auto form = AçılmışForm();
-        form->YeniOyunDüğmesi_Click();
-        form->HamleSayısı = 12;
-        form->oyunSaati = OyunSaati{59, 59, 23};
         ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) { form->SüreHesapla_Timer(); };
         form->SüreHesapla_Timer();
         QCOMPARE(ortam->mesajlar.size(), 1);
         QCOMPARE(ortam->mesajlar[0].metin, QStringLiteral("Resetting the counter, for games not completed within 24 hours!"));
-        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:00"));
-        QCOMPARE(form->HamleSayısı, 12);
-        QVERIFY(form->OyunSürüyor());
+        QCOMPARE(Değer(*form, 1), QStringLiteral("00:00:00"));
+        QCOMPARE(Değer(*form, 3), QStringLiteral("12"));
+        QVERIFY(OyunVar(*form));
         form->SüreHesapla_Timer();
-        QCOMPARE(form->Etiket[1]->text(), QStringLiteral("00:00:01"));
+        QCOMPARE(Değer(*form, 1), QStringLiteral("00:00:01"));
     }
 
     void escapeClosesAndSaves()
@@ -217,7 +200,7 @@ private slots:
         QCOMPARE(ortam->mesajlar[0].simge, MesajSimgesi::Soru);
         QVERIFY(ortam->mesajlar[0].ortalanacağıPencere.has_value());
         QVERIFY(form->isVisible());
-        QVERIFY(form->OyunSürüyor());
+        QVERIFY(OyunVar(*form));
         QCOMPARE(ortam->AyarMetni(), QString());
         form->close();
         QCOMPARE(ortam->mesajlar.size(), 2);
@@ -249,11 +232,12 @@ private slots:
     {
         QFETCH(QString, kutu);
         QFETCH(bool, oyunKaydedilir);
+        // The notice's game is a second from 24 hours; the others' clock must not reach it meanwhile.
+        if (kutu != "no photo")
+            BirKaymaKalaYaz(kutu == "notice" ? OyunSaati{59, 59, 23} : OyunSaati{});
         auto form = AçılmışForm(kutu != "no photo");
         sinyalinFormu = form.get();
-        form->OyunuKaydetOnayı->setChecked(true);
-        if (kutu != "no photo")
-            BirKaymaKala(*form);
+        Bul<QCheckBox>(*form, QStringLiteral("OyunuKaydetOnayı"))->setChecked(true);
         ortam->mesajAçıkken = [&](const MesajKutusuİsteği &) { form->Kapat(KapanmaNedeni::GörevYöneticisi); };
         if (kutu.endsWith("dialog")) {
             QTimer::singleShot(50, [&] {
@@ -269,10 +253,9 @@ private slots:
             HataBildir(ÇalışmaHatası(HataNo::Taşma));
         else if (kutu == "congratulation")
             form->DağınıkParçalar_Click(8);
-        else if (kutu == "notice") {
-            form->oyunSaati = OyunSaati{59, 59, 23};
+        else if (kutu == "notice")
             form->SüreHesapla_Timer();
-        } else if (kutu == "no photo")
+        else if (kutu == "no photo")
             form->YeniOyunDüğmesi_Click();
         else if (kutu == "photo dialog")
             form->YeniFotoğrafDüğmesi_Click();
@@ -288,6 +271,29 @@ private slots:
         // The clock as it stands after the notice, not the 24 hours it showed.
         if (kutu == "notice")
             QCOMPARE(Ayarlar().Oku(QStringLiteral("Oyun\\Bilgiler"), QStringLiteral("Saat Bilgisi")), QStringLiteral("0"));
+    }
+
+    // A save the player started that fails is told once, with the reason; one the system asked
+    // for opens no box.
+    void aFailedSaveIsTold()
+    {
+        auto form = AçılmışForm();
+        QFile engel(ortam->AyarKlasörü() + QStringLiteral("/engel"));
+        QVERIFY(engel.open(QIODevice::WriteOnly));
+        // A file stands where the settings' folder would be made.
+        AyarKlasörünüBelirle(engel.fileName());
+        AyarlarıKapat();
+        form->ÇıkışDüğmesi_Click();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QVERIFY2(ortam->mesajlar[0].metin.startsWith(QStringLiteral("The game could not be saved: ")),
+                 qPrintable(ortam->mesajlar[0].metin));
+        QVERIFY(ortam->mesajlar[0].metin.size() > QStringLiteral("The game could not be saved: ").size());
+
+        form = AçılmışForm();
+        form->Kapat(KapanmaNedeni::GörevYöneticisi);
+        QTRY_VERIFY(!form->isVisible());
+        QCOMPARE(ortam->mesajlar.size(), 1);
     }
 
     void closeWhileMinimisedKeepsThePosition()

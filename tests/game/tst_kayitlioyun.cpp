@@ -7,7 +7,9 @@
 #include "TestFormu.h"
 #include "TestFotografi.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -26,13 +28,9 @@ std::unique_ptr<AnaForm> Başlat()
     return form;
 }
 
-void KayıtlıOyunYaz(const QStringList &değerler, const QStringList &bilgiler = {"0", "0", "0", "0"})
+Qt::CheckState Onay(const AnaForm &form, const char *ad)
 {
-    for (int konum = 0; konum < değerler.size(); ++konum)
-        Ayarlar().Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum), değerler[konum]);
-    const char *anahtarlar[] = {"Saniye Bilgisi", "Dakika Bilgisi", "Saat Bilgisi", "Hamle Bilgisi"};
-    for (int sıra = 0; sıra < 4; ++sıra)
-        Ayarlar().Yaz(Bilgiler, QLatin1String(anahtarlar[sıra]), bilgiler[sıra]);
+    return Bul<QCheckBox>(form, QString::fromUtf8(ad))->checkState();
 }
 
 // Centred on the screen, give or take the window frame the system adds once it is shown.
@@ -58,15 +56,15 @@ private slots:
     {
         auto form = Başlat();
         QVERIFY(ortam->mesajlar.isEmpty());
-        QCOMPARE(form->OyunuKaydetOnayı->checkState(), Qt::Unchecked);
-        QCOMPARE(form->FotoğrafınÖrneğiniGöster->checkState(), Qt::Checked);
-        QCOMPARE(form->SesleriKapatOnayı->checkState(), Qt::Unchecked);
-        QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
+        QCOMPARE(Onay(*form, "OyunuKaydetOnayı"), Qt::Unchecked);
+        QCOMPARE(Onay(*form, "FotoğrafınÖrneğiniGöster"), Qt::Checked);
+        QCOMPARE(Onay(*form, "SesleriKapatOnayı"), Qt::Unchecked);
+        QVERIFY(Bul<QRadioButton>(*form, QStringLiteral("ParçalaraBölSeçeneği(0)"))->isChecked());
         QCOMPARE(FotoğrafYolu, ProgramKlasörü + QStringLiteral("Sample-2.jpg"));
-        QVERIFY(!form->ÖrnekKutusu->Resim().isNull());
-        QVERIFY(!form->OyunSürüyor());
-        QCOMPARE(form->Etiket[1]->text(), QString());
-        QCOMPARE(form->Etiket[3]->text(), QString());
+        QVERIFY(!Bul<ResimKutusu>(*form, QStringLiteral("ÖrnekKutusu"))->Resim().isNull());
+        QVERIFY(!OyunVar(*form));
+        QCOMPARE(Değer(*form, 1), QString());
+        QCOMPARE(Değer(*form, 3), QString());
         QVERIFY(Ortada(*form));
         QCOMPARE(ortam->AyarMetni(), QString());
     }
@@ -82,16 +80,17 @@ private slots:
     {
         QFETCH(int, bölme);
         auto form = Başlat();
-        form->OyunuKaydetOnayı->setChecked(true);
+        Bul<QCheckBox>(*form, QStringLiteral("OyunuKaydetOnayı"))->setChecked(true);
         form->ParçalaraBölSeçeneği_Click(bölme);
+        const QList<QImage> bütün = Resimler(*form);
         form->YeniOyunDüğmesi_Click();
         const int n = bölme + 3;
         form->DağınıkParçalar_Click(n * n - 2);
         form->DağınıkParçalar_Click(n * n - 2 - n);
-        form->oyunSaati = OyunSaati{7, 3, 1};
-        form->HamleSayısı = 2;
-        const QList<int> etiketler = Etiketler(form->tahta);
-        const int boş = form->tahta.BoşParçaNo();
+        for (int saniye = 0; saniye < 3787; ++saniye)
+            form->SüreHesapla_Timer();
+        const QList<int> gösterilen = Gösterilen(*form);
+        const int boş = gösterilen.indexOf(-1);
         form->Kapat(KapanmaNedeni::Program);
 
         QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), n * n);
@@ -99,20 +98,14 @@ private slots:
 
         auto sonraki = Başlat();
         QVERIFY(ortam->mesajlar.isEmpty());
-        QVERIFY(sonraki->OyunSürüyor());
-        QVERIFY(sonraki->ParçalaraBölSeçeneği[bölme]->isChecked());
-        QCOMPARE(sonraki->tahta.BoşParçaNo(), boş);
-        for (int konum = 0; konum < n * n; ++konum) {
-            if (konum == boş)
-                continue;
-            QCOMPARE(sonraki->tahta.Etiket(konum), etiketler[konum]);
-            QCOMPARE(sonraki->DağınıkParçalar[konum]->Resim(), sonraki->SıralıParçalar[etiketler[konum]]);
-        }
-        QVERIFY(sonraki->DağınıkParçalar[boş]->Resim().isNull());
-        QCOMPARE(sonraki->Etiket[1]->text(), QStringLiteral("01:03:07"));
-        QCOMPARE(sonraki->Etiket[3]->text(), QStringLiteral("2"));
+        QVERIFY(Bul<QRadioButton>(*sonraki, QStringLiteral("ParçalaraBölSeçeneği(%1)").arg(bölme))->isChecked());
+        QCOMPARE(Gösterilen(*sonraki), gösterilen);
+        for (int konum = 0; konum < n * n; ++konum)
+            QCOMPARE(Parça(*sonraki, konum)->Resim(), konum == boş ? QImage() : bütün[gösterilen[konum]]);
+        QCOMPARE(Değer(*sonraki, 1), QStringLiteral("01:03:07"));
+        QCOMPARE(Değer(*sonraki, 3), QStringLiteral("2"));
         sonraki->SüreHesapla_Timer();
-        QCOMPARE(sonraki->Etiket[1]->text(), QStringLiteral("01:03:08"));
+        QCOMPARE(Değer(*sonraki, 1), QStringLiteral("01:03:08"));
 
         // Saving a smaller game replaces the whole of the old one.
         sonraki->ParçalaraBölSeçeneği_Click(0);
@@ -123,13 +116,13 @@ private slots:
 
     void noGameOrClearBoxSavesNoGame()
     {
-        KayıtlıOyunYaz({"1", "2", "0", "3", "4", "5", "6", "7", "8B"});
+        BirKaymaKalaYaz();
         const auto kayıt = [] { return Ayarlar().BölümüOku(Oyun) + Ayarlar().BölümüOku(Bilgiler); };
         const QList<AyarGirdisi> önce = kayıt();
         {
             auto form = Başlat();  // resumes the game; the box is clear
-            QVERIFY(form->OyunSürüyor());
-            form->DağınıkParçalar_Click(7);
+            QVERIFY(OyunVar(*form));
+            form->DağınıkParçalar_Click(4);
             form->Kapat(KapanmaNedeni::Program);
         }
         AyarlarıKapat();
@@ -137,7 +130,7 @@ private slots:
         Ayarlar().BölümüSil(Oyun);
         {
             auto form = Başlat();  // the box ticked, but no game started
-            form->OyunuKaydetOnayı->setChecked(true);
+            Bul<QCheckBox>(*form, QStringLiteral("OyunuKaydetOnayı"))->setChecked(true);
             form->Kapat(KapanmaNedeni::Program);
         }
         QVERIFY(!ortam->AyarMetni().contains(QStringLiteral("[Oyun")));
@@ -150,8 +143,10 @@ private slots:
         Ayarlar().Yaz(Ayar, QStringLiteral("Son Fotograf"), kayıp);
         auto form = Başlat();
         QVERIFY(ortam->mesajlar.isEmpty());
-        QVERIFY(form->OrjinalFotoğrafKutusu.BoşMu());
-        QVERIFY(form->ÖrnekKutusu->Resim().isNull());
+        QVERIFY(!Resimler(*form).isEmpty());
+        for (const QImage &resim : Resimler(*form))
+            QVERIFY(resim.isNull());
+        QVERIFY(Bul<ResimKutusu>(*form, QStringLiteral("ÖrnekKutusu"))->Resim().isNull());
         form->Kapat(KapanmaNedeni::Program);
         QCOMPARE(Ayarlar().Oku(Ayar, QStringLiteral("Son Fotograf")), kayıp);
     }
@@ -160,77 +155,36 @@ private slots:
     {
         Ayarlar().Yaz(Ayar, QStringLiteral("Oyunu Kaydet"), QStringLiteral("1"));
         auto form = Başlat();
-        KayıtlıOyunYaz({"1", "2", "0", "3", "4", "5", "6", "7", "8B"});
-        form->OyunuKaydetOnayı->setChecked(false);
+        BirKaymaKalaYaz();
+        Bul<QCheckBox>(*form, QStringLiteral("OyunuKaydetOnayı"))->setChecked(false);
         QCOMPARE(Ayarlar().BölümüOku(Oyun).size(), 9);
 
         form = Başlat();  // this run starts with the saved game
-        QVERIFY(form->OyunSürüyor());
-        QCOMPARE(form->OyunuKaydetOnayı->checkState(), Qt::Checked);
-        form->OyunuKaydetOnayı->setChecked(false);
+        QVERIFY(OyunVar(*form));
+        QCOMPARE(Onay(*form, "OyunuKaydetOnayı"), Qt::Checked);
+        Bul<QCheckBox>(*form, QStringLiteral("OyunuKaydetOnayı"))->setChecked(false);
         QVERIFY(Ayarlar().BölümüOku(Oyun).isEmpty());
         QVERIFY(Ayarlar().BölümüOku(Bilgiler).isEmpty());
     }
 
-    void restoreFollowsStoreOrder()
+    // The player hears why, the start goes on as one without a saved game, and nothing the
+    // player had is touched.
+    void damagedSavedGameIsReported()
     {
-        // Entries are taken by their order, not their keys.
-        Ayarlar().Yaz(Oyun, QStringLiteral("Foto-1"), QStringLiteral("1"));
-        Ayarlar().Yaz(Oyun, QStringLiteral("Foto-0"), QStringLiteral("0"));
-        for (int konum = 2; konum < 9; ++konum)
-            Ayarlar().Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum), konum == 8 ? QStringLiteral("8B") : QString::number(9 - konum));
-        auto form = Başlat();
-        QCOMPARE(Etiketler(form->tahta), (QList<int>{1, 0, 7, 6, 5, 4, 3, 2, 8}));
-    }
-
-    void damagedSavedGames_data()
-    {
-        QTest::addColumn<QStringList>("değerler");
-        QTest::addColumn<QStringList>("bilgiler");
-        QTest::addColumn<QString>("neden");
-        const QStringList sayaçlar{"0", "0", "0", "0"};
-        QTest::newRow("too few places") << QStringList{"1", "0", "2", "3B"} << sayaçlar << "4 places";
-        QTest::newRow("a piece twice") << QStringList{"1", "1", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar << "piece 1 twice";
-        QTest::newRow("the corner piece on the board")
-            << QStringList{"8", "0", "2", "3", "4", "5", "6", "7", "1B"} << sayaçlar << "\"8\"";
-        QTest::newRow("two empty places") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7B", "8B"} << sayaçlar << "more than one";
-        QTest::newRow("empty place named elsewhere")
-            << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "3B"} << sayaçlar << "\"3B\"";
-        QTest::newRow("lower-case mark") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8b"} << sayaçlar << "\"8b\"";
-        QTest::newRow("two pieces exchanged") << QStringList{"1", "0", "2", "3", "4", "5", "6", "7", "8B"} << sayaçlar
-                                              << "no slides can bring";
-        QTest::newRow("a megabyte in one value") << QStringList{QString(1 << 20, u'7'), "0", "2", "3", "4", "5", "6", "7", "8B"}
-                                                 << sayaçlar << "\"777777";
-        QTest::newRow("minutes out of range") << QStringList{"1", "2", "0", "3", "4", "5", "6", "7", "8B"}
-                                              << QStringList{"0", "75", "0", "0"} << "minutes \"75\"";
-        QTest::newRow("click count no number") << QStringList{"1", "2", "0", "3", "4", "5", "6", "7", "8B"}
-                                               << QStringList{"0", "0", "0", "many"} << "click count";
-    }
-
-    void damagedSavedGames()
-    {
-        QFETCH(QStringList, değerler);
-        QFETCH(QStringList, bilgiler);
-        QFETCH(QString, neden);
-        KayıtlıOyunYaz(değerler, bilgiler);
+        KayıtlıOyunYaz({1, 0, 2, 3, 4, 5, 6, 7, 8}, 8);  // two pieces exchanged
         const QString önce = ortam->AyarMetni();
 
         auto form = Başlat();
         QCOMPARE(ortam->mesajlar.size(), 1);
         QCOMPARE(ortam->mesajlar[0].başlık, QStringLiteral("Error Occured!"));
-        QVERIFY2(ortam->mesajlar[0].metin.contains(neden), qPrintable(ortam->mesajlar[0].metin));
-        QVERIFY(ortam->mesajlar[0].metin.size() < 400);
-        // A start without a saved game: the photo whole, nothing running, and it plays.
-        QVERIFY(!form->OyunSürüyor());
-        for (int konum = 0; konum < 9; ++konum)
-            QCOMPARE(form->DağınıkParçalar[konum]->Resim(), form->SıralıParçalar[konum]);
+        QVERIFY2(ortam->mesajlar[0].metin.contains(QStringLiteral("no slides can bring")), qPrintable(ortam->mesajlar[0].metin));
+        QVERIFY(!OyunVar(*form));
+        QCOMPARE(Gösterilen(*form), QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8}));
         form->YeniOyunDüğmesi_Click();
-        QVERIFY(form->OyunSürüyor());
         form->DağınıkParçalar_Click(7);
-        QCOMPARE(form->Etiket[3]->text(), QStringLiteral("1"));
-        // Nothing the player had is touched, not even by unticking the box.
-        form->OyunuKaydetOnayı->setChecked(true);
-        form->OyunuKaydetOnayı->setChecked(false);
+        QCOMPARE(Değer(*form, 3), QStringLiteral("1"));
+        Bul<QCheckBox>(*form, QStringLiteral("OyunuKaydetOnayı"))->setChecked(true);
+        Bul<QCheckBox>(*form, QStringLiteral("OyunuKaydetOnayı"))->setChecked(false);
         QCOMPARE(ortam->AyarMetni(), önce);
     }
 
@@ -253,9 +207,9 @@ private slots:
         auto form = Başlat();
         QCOMPARE(ortam->mesajlar.size(), 1);
         QCOMPARE(ortam->mesajlar[0].düğmeler, MesajDüğmeleri::EvetHayır);
-        QCOMPARE(form->DağınıkParçalar.size(), 9);
-        QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
-        QCOMPARE(form->FotoğrafınÖrneğiniGöster->checkState(), Qt::Checked);
+        QCOMPARE(Resimler(*form).size(), 9);
+        QVERIFY(Bul<QRadioButton>(*form, QStringLiteral("ParçalaraBölSeçeneği(0)"))->isChecked());
+        QCOMPARE(Onay(*form, "FotoğrafınÖrneğiniGöster"), Qt::Checked);
         QVERIFY(Ortada(*form));
     }
 

@@ -19,7 +19,7 @@ fail() {
 
 # Every file and link the installation holds, below the prefix; the link on the PATH apart.
 expected=(
-  lib/tilora/tilora lib/tilora/Sample-1.jpg lib/tilora/Sample-2.jpg
+  lib/tilora/tilora lib/tilora/tilora-ses.so lib/tilora/Sample-1.jpg lib/tilora/Sample-2.jpg
   lib/tilora/desen-4x4.bin lib/tilora/desen-5x5.bin
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/tilora.6.gz
   share/doc/tilora/copyright share/doc/tilora/changelog.gz share/doc/tilora/LICENSE-sample-photos.md
@@ -49,7 +49,9 @@ for table in desen-4x4.bin desen-5x5.bin; do
   [ "$(stat -c %a "$stage/usr/lib/tilora/$table")" = 644 ] || fail "lib/tilora/$table is not readable by all and writable only by its owner"
 done
 # Nothing ties the installed program to the build folder or to a library folder of its own.
-! readelf -d "$stage/usr/lib/tilora/tilora" | grep -E 'RPATH|RUNPATH' || fail "the installed program has a library search path"
+for binary in tilora tilora-ses.so; do
+  ! readelf -d "$stage/usr/lib/tilora/$binary" | grep -E 'RPATH|RUNPATH' || fail "the installed $binary has a library search path"
+done
 
 report=$(desktop-file-validate "$stage/usr/share/applications/$id.desktop" 2>&1) || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
@@ -74,7 +76,7 @@ answers() {
     alarm 10;
     my ($path) = glob("$ARGV[0]/tilora-*.socket");
     my $socket = IO::Socket::UNIX->new(Peer => $path) or exit 1;
-    print $socket "tilora-front\n\n";
+    print $socket "tilora-front\n\n\n";
     my $answer = "";
     $socket->read($answer, 3);
     exit($answer eq "ok\n" ? 0 : 1);' "$home/runtime" 2>/dev/null
@@ -106,7 +108,8 @@ photo=$(sed -n 's/^Son Fotograf=//p' "$home/config/Orvane/Velbor-Eng.ini")
 package=$tmp/deb/tilora_${version}_$(dpkg --print-architecture).deb
 [ -f "$package" ] || fail "no package $(basename "$package"): $(ls "$tmp/deb")"
 [ "$(dpkg-deb -f "$package" Section)" = games ] || fail "the package is not in section games"
-[[ "$(dpkg-deb -f "$package" Depends)" == *libqt6widgets6* ]] || fail "shlibdeps found no Qt libraries"
+depends=$(dpkg-deb -f "$package" Depends)
+[[ "$depends" == *libqt6widgets6* && "$depends" == *libqt6multimedia6* ]] || fail "shlibdeps missed Qt libraries: $depends"
 listing=$(dpkg-deb -c "$package")
 compare "the package" "$(grep -v '^d' <<<"$listing" | sed -E 's|^.* \./usr/||; s| -> .*||' | sort)" bin/tilora games/tilora
 for link in bin games; do

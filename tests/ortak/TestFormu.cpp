@@ -1,9 +1,14 @@
 #include "TestFormu.h"
 
+#include "AyarDeposu.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
 #include "TestFotografi.h"
 
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 
 std::unique_ptr<AnaForm> AçılmışForm(bool fotoğrafVar, bool etkin)
@@ -20,23 +25,69 @@ std::unique_ptr<AnaForm> AçılmışForm(bool fotoğrafVar, bool etkin)
     return form;
 }
 
-void OyunuYerleştir(AnaForm &form, const QList<int> &etiketler, int boş)
+void KayıtlıOyunYaz(const QList<int> &etiketler, int boş, const OyunSaati &saat, qint32 hamle)
 {
-    form.YeniOyunDüğmesi_Click();
-    form.tahta.Yerleştir(etiketler, boş);
-    for (int konum = 0; konum < 9; ++konum)
-        form.DağınıkParçalar[konum]->ResmiAta(konum == boş ? QImage() : form.SıralıParçalar[etiketler[konum]]);
+    for (int konum = 0; konum < etiketler.size(); ++konum)
+        Ayarlar().Yaz(QStringLiteral("Oyun"), QStringLiteral("Foto-%1").arg(konum),
+                      konum == boş ? QStringLiteral("%1B").arg(boş) : QString::number(etiketler[konum]));
+    const QString bilgiler = QStringLiteral("Oyun\\Bilgiler");
+    Ayarlar().Yaz(bilgiler, QStringLiteral("Saniye Bilgisi"), QString::number(saat.saniye));
+    Ayarlar().Yaz(bilgiler, QStringLiteral("Dakika Bilgisi"), QString::number(saat.dakika));
+    Ayarlar().Yaz(bilgiler, QStringLiteral("Saat Bilgisi"), QString::number(saat.saat));
+    Ayarlar().Yaz(bilgiler, QStringLiteral("Hamle Bilgisi"), QString::number(hamle));
 }
 
-void BirKaymaKala(AnaForm &form)
+void BirKaymaKalaYaz(const OyunSaati &saat, qint32 hamle)
 {
-    OyunuYerleştir(form, {0, 1, 2, 3, 4, 5, 6, 7, 7}, 7);
+    KayıtlıOyunYaz({0, 1, 2, 3, 4, 5, 6, 7, 7}, 7, saat, hamle);
 }
 
-QList<int> Etiketler(const Tahta &tahta)
+ResimKutusu *Parça(const AnaForm &form, int konum)
 {
-    QList<int> etiketler;
-    for (int konum = 0; konum < tahta.KonumSayısı(); ++konum)
-        etiketler.append(tahta.Etiket(konum));
-    return etiketler;
+    return Bul<ResimKutusu>(form, QStringLiteral("DağınıkParçalar(%1)").arg(konum));
+}
+
+QWidget *Pano(const AnaForm &form)
+{
+    return Bul(form, QStringLiteral("Tahta"));
+}
+
+void Tuş(const AnaForm &form, Qt::Key tuş, Qt::KeyboardModifiers değiştirici)
+{
+    QTest::keyClick(Pano(form), tuş, değiştirici);
+}
+
+QString BilgiİpucuMetni(const AnaForm &form)
+{
+    return Bul<QGroupBox>(form, QStringLiteral("Çerçeve(3)"))->toolTip();
+}
+
+QString Değer(const AnaForm &form, int sıra)
+{
+    return Bul<QLabel>(form, QStringLiteral("Etiket(%1)").arg(sıra))->text();
+}
+
+QList<QImage> Resimler(const AnaForm &form)
+{
+    QList<QImage> resimler;
+    for (int konum = 0; form.findChild<ResimKutusu *>(QStringLiteral("DağınıkParçalar(%1)").arg(konum)); ++konum)
+        resimler.append(Parça(form, konum)->Resim());
+    return resimler;
+}
+
+QList<int> Gösterilen(const AnaForm &form)
+{
+    static const QRegularExpression parça(QStringLiteral("^Piece (\\d+),"));
+    QList<int> gösterilen;
+    for (int konum = 0; form.findChild<ResimKutusu *>(QStringLiteral("DağınıkParçalar(%1)").arg(konum)); ++konum) {
+        const QString ad = QAccessible::queryAccessibleInterface(Parça(form, konum))->text(QAccessible::Name);
+        const QRegularExpressionMatch eşleşme = parça.match(ad);
+        gösterilen.append(eşleşme.hasMatch() ? eşleşme.captured(1).toInt() - 1 : -1);
+    }
+    return gösterilen;
+}
+
+bool OyunVar(const AnaForm &form)
+{
+    return Gösterilen(form).contains(-1);
 }

@@ -12,6 +12,7 @@
 #include <QImageWriter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTest>
 
@@ -76,10 +77,11 @@ private slots:
     {
         QTest::addColumn<QString>("hatırlanan");
         QTest::addColumn<QString>("açılan");
-        QTest::newRow("none remembered") << QString() << u"<program>"_s;
+        QTest::newRow("none remembered") << QString() << u"<pictures>"_s;
+        QTest::newRow("none remembered, no pictures folder") << QString() << u"<home>"_s;
         QTest::newRow("remembered") << u"anilar"_s << u"anilar"_s;
         QTest::newRow("remembered, on another drive") << u"/dev"_s << u"/dev"_s;
-        QTest::newRow("remembered, gone") << u"silinmis"_s << u"<program>"_s;
+        QTest::newRow("remembered, gone") << u"silinmis"_s << u"<pictures>"_s;
         QTest::newRow("remembered, unreadable") << u"kilitli"_s << u"<current>"_s;
     }
 
@@ -88,6 +90,16 @@ private slots:
     {
         QFETCH(QString, hatırlanan);
         QFETCH(QString, açılan);
+        // A pictures folder made here goes again; one that was there stays.
+        const QString resimler = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        const bool resimlerVardı = QFileInfo::exists(resimler);
+        if (açılan == u"<home>" && resimlerVardı)
+            QSKIP("the test's home has a pictures folder of its own");
+        QVERIFY(açılan != u"<pictures>" || QDir().mkpath(resimler));
+        const auto resimleriSil = qScopeGuard([&] {
+            if (!resimlerVardı)
+                QDir().rmdir(resimler);
+        });
         QVERIFY(QDir().mkpath(Yer(u"anilar"_s)) && QDir().mkpath(Yer(u"kilitli"_s)));
         QVERIFY(QFile::setPermissions(Yer(u"kilitli"_s), {}));
         // Root reads every folder whatever its permissions: give that up until the test ends.
@@ -99,7 +111,8 @@ private slots:
         kısıtlı[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
         syscall(SYS_capset, &başlık, kısıtlı.data());
         const auto form = Aç(hatırlanan.isEmpty() ? QString() : Yer(hatırlanan));
-        const QMap<QString, QString> yerler{{u"<program>"_s, QDir::cleanPath(ProgramKlasörü)}, {u"<current>"_s, QDir::currentPath()}};
+        const QMap<QString, QString> yerler{
+            {u"<pictures>"_s, resimler}, {u"<home>"_s, QDir::homePath()}, {u"<current>"_s, QDir::currentPath()}};
         QCOMPARE(form->DosyaListesi->Yol(), yerler.value(açılan, Yer(açılan)));
         QCOMPARE(form->SürücüListesi->Sürücü(), QStorageInfo(ProgramKlasörü).rootPath());
         QVERIFY(ortam->mesajlar.isEmpty());
@@ -130,19 +143,50 @@ private slots:
         QTRY_COMPARE(Listelenenler(*form), QStringList({"a-kotu.jpg", "c.JPG", "d.jpeg", "e.Bmp", "z-iyi.jpg"}));
         QTest::keyClick(form->DosyaListesi, Qt::Key_Home);
         form->TamamDüğmesi->click();
-        QCOMPARE(ortam->mesajlar.value(0).metin, u"Please, select photo file from the list!"_s);
+        QTRY_COMPARE(ortam->mesajlar.value(0).metin, u"Please, select photo file from the list!"_s);
         QVERIFY(form->isVisible());
 
         QTest::keyClick(form->DosyaListesi, Qt::Key_End);
+        QTRY_COMPARE(form->OrjinalFotoğrafKutusu.yol, iyi);
         const QImage önizleme = form->ÖnizlemeKutusu->Resim();
         // Twice as wide as high, squeezed to fill the whole preview.
         QCOMPARE(önizleme.size(), form->ÖnizlemeKutusu->İçBoyut());
         QTest::keyClick(form->DosyaListesi, Qt::Key_Home);
-        QCOMPARE(form->ÖnizlemeKutusu->Resim(), önizleme);
         form->TamamDüğmesi->click();
-        QVERIFY(!form->isVisible());
+        QTRY_VERIFY(!form->isVisible());
+        QCOMPARE(form->ÖnizlemeKutusu->Resim(), önizleme);
         QCOMPARE(FotoğrafYolu, iyi);
         QCOMPARE(teslimler, QList<QSize>{QSize(60, 30)});
+
+        // OK pressed while the photo still loads takes it once it has loaded. The first key
+        // selects the first row; the next selection abandons its load.
+        const auto yeniden = Aç(klasör->path());
+        QTRY_COMPARE(Listelenenler(*yeniden).size(), 5);
+        QTest::keyClick(yeniden->DosyaListesi, Qt::Key_End);
+        QTest::keyClick(yeniden->DosyaListesi, Qt::Key_End);
+        yeniden->TamamDüğmesi->click();
+        QTRY_VERIFY(!yeniden->isVisible());
+        QCOMPARE(teslimler.size(), 2);
+        QCOMPARE(ortam->mesajlar.size(), 1);
+    }
+
+    // The focus coming into the file list from the keyboard makes its first file current, but
+    // selects nothing: nothing is previewed and OK still asks for a photo.
+    void odakSecmezOnizlemez()
+    {
+        FotoğrafYaz(Yer(u"iyi.jpg"_s), QSize(60, 30));
+        const auto form = Aç(klasör->path());
+        QTRY_COMPARE(Listelenenler(*form), QStringList{u"iyi.jpg"_s});
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->DosyaListesi->setFocus(Qt::TabFocusReason);
+        QVERIFY(form->DosyaListesi->currentIndex().isValid());
+        QVERIFY(form->ÖnizlemeKutusu->Resim().isNull());
+        form->TamamDüğmesi->click();
+        QCOMPARE(ortam->mesajlar.value(0).metin, u"Please, select photo file from the list!"_s);
+        QVERIFY(teslimler.isEmpty());
+        QTest::keyClick(form->DosyaListesi, Qt::Key_Space);
+        QTRY_VERIFY(!form->ÖnizlemeKutusu->Resim().isNull());
     }
 
     void kapatmaAnaPencereyeDokunmaz_data()
