@@ -105,7 +105,9 @@ bool Çözücü::TablolarıBekle(const std::atomic<bool> &vazgeç)
         if (sınır.Vazgeçildi())
             return {};
         enKısa = tahta->n == 4;
-        if (!bulundu || !EveGötürür(*tahta, hamleler)) {
+        const bool yanılmaz = bulundu && EveGötürür(*tahta, hamleler) &&
+                              (tahta->n == 5 || DörtlüTahminTutarlı(*takım, *tahta, hamleler));
+        if (!yanılmaz) {
             // Only tables that are not what their file claims can lead here.
             hazırlık.Güvenme(takım);
             hamleler.clear();

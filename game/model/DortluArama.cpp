@@ -4,22 +4,40 @@
 
 namespace {
 
+using K = Kare<4>;
+
 // No 4 x 4 board needs more slides than this.
 constexpr int EnUzunÇözüm = 80;
 
-class Arayıcı {
-    using K = Kare<4>;
+int Tahmin(int manhattan, int düzFazla, int yansıFazla)
+{
+    return manhattan + 2 * std::max(düzFazla, yansıFazla);
+}
 
+int Manhattan(const K::Hücreler &hücreler)
+{
+    int toplam = 0;
+    for (int hücre = 0; hücre < K::HücreSayısı; ++hücre)
+        if (hücreler[hücre] != K::Boşluk)
+            toplam += K::Manhattan[hücreler[hücre]][hücre];
+    return toplam;
+}
+
+K::Hücreler Hücreleri(const KareTahta &tahta)
+{
+    K::Hücreler hücreler{};
+    std::copy(tahta.hücreler.begin(), tahta.hücreler.end(), hücreler.begin());
+    return hücreler;
+}
+
+class Arayıcı {
 public:
     Arayıcı(const DesenTakımı &takım, const AramaSınırı &sınır) : takım(takım), dizin(takım), sınır(sınır) {}
 
     bool Çöz(const KareTahta &tahta, std::vector<int> &hamleler)
     {
-        K::Hücreler başlangıç{};
-        std::copy(tahta.hücreler.begin(), tahta.hücreler.end(), başlangıç.begin());
-        for (int hücre = 0; hücre < K::HücreSayısı; ++hücre)
-            if (başlangıç[hücre] != K::Boşluk)
-                manhattan += K::Manhattan[başlangıç[hücre]][hücre];
+        const K::Hücreler başlangıç = Hücreleri(tahta);
+        manhattan = Manhattan(başlangıç);
         if (manhattan == 0)
             return true;
         düz.Kur(takım, başlangıç);
@@ -37,8 +55,6 @@ public:
     }
 
 private:
-    static int Tahmin(int manhattan, int düzFazla, int yansıFazla) { return manhattan + 2 * std::max(düzFazla, yansıFazla); }
-
     // A slide from the position, with the ranks it gives both sides.
     struct Kayma {
         int hücre, taş, yTaş;
@@ -122,4 +138,19 @@ bool DörtlüEnKısaÇözüm(const DesenTakımı &takım, const KareTahta &tahta
                        std::vector<int> &hamleler)
 {
     return Arayıcı(takım, sınır).Çöz(tahta, hamleler);
+}
+
+bool DörtlüTahminTutarlı(const DesenTakımı &takım, KareTahta tahta, const std::vector<int> &hamleler)
+{
+    for (std::size_t sıra = 0;; ++sıra) {
+        const K::Hücreler hücreler = Hücreleri(tahta);
+        DesenYüzü<4> düz{}, yansı{};
+        düz.Kur(takım, hücreler);
+        yansı.Kur(takım, Yansıtılmış<4>(hücreler));
+        if (Tahmin(Manhattan(hücreler), düz.fazlaToplamı, yansı.fazlaToplamı) > int(hamleler.size() - sıra))
+            return false;
+        if (sıra == hamleler.size())
+            return true;
+        tahta.Kaydır(hamleler[sıra]);
+    }
 }

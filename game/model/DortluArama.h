@@ -13,3 +13,8 @@
 // every 4 x 4 board needs at most, which only tables that are not what they claim do.
 bool DörtlüEnKısaÇözüm(const DesenTakımı &takım, const KareTahta &tahta, const AramaSınırı &sınır,
                        std::vector<int> &hamleler);
+
+// True when no position the slides pass through, from `tahta` home, gets an estimate above the
+// slides left from it. Sound tables never do; tables that do are not what they claim, and an
+// answer found with them is not known to be the fewest slides.
+bool DörtlüTahminTutarlı(const DesenTakımı &takım, KareTahta tahta, const std::vector<int> &hamleler);
