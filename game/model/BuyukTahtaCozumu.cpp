@@ -11,7 +11,7 @@ namespace {
 using K = Kare<5>;
 
 // Positions kept at each slide: wider finds shorter answers, in proportion slower.
-constexpr std::size_t Genişlik = 8000;
+constexpr std::size_t Genişlik = 5000;
 constexpr int EnDerin = 250;
 
 // A random key for each tile on each cell; a position's key is the exclusive-or of its tiles'.

@@ -9,7 +9,7 @@
 #include <memory>
 
 // The pattern tables of one partition of an n x n board in one file: a header naming the board
-// and the groups, then each group's table as SıkıDesen packs it followed by its BLAKE2b checksum.
+// and the groups, then each group's table as SıkıDesen packs it followed by a 64-bit checksum.
 // A file whose size, header or checksums are not exactly those of the partition is never used.
 
 // "desen-4x4.bin", "desen-5x5.bin": the same name beside the program and in the cache folder.
