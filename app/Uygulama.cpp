@@ -61,7 +61,8 @@ QIcon ProgramSimgesi()
     if (!QGuiApplication::windowIcon().isNull())
         return QGuiApplication::windowIcon();
     QIcon simge;
-    for (const int boyut : {16, 32, 48, 64, 128, 256})
+    // Up to the size a window switcher draws; each size is decoded as it is added, at start-up.
+    for (const int boyut : {16, 32, 48, 64, 128})
         simge.addFile(QStringLiteral(":/simgeler/tilora-%1.png").arg(boyut), QSize(boyut, boyut));
     return simge;
 }

@@ -3,6 +3,7 @@
 #include "AyarDeposu.h"
 #include "CozumAramasi.h"
 #include "Dizgeler.h"
+#include "FotografOnbellegi.h"
 #include "FotografSecFormu.h"
 #include "HakkindaFormu.h"
 #include "HataBildir.h"
@@ -218,6 +219,7 @@ void AnaForm::YeniFotoğrafDüğmesi_Click()
     FotoğrafSeçFormu diyalog(this, [this](const Fotoğraf &fotoğraf) {
         FotoğrafıAl(fotoğraf);
         ParçalaraBölSeçeneği_Click(SonBölme);
+        FotoğrafıÖnbelleğeYaz(FotoğrafYolu, fotoğraf);
     });
     ModalAç(diyalog);
 }

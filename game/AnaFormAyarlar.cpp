@@ -4,6 +4,7 @@
 #include "AnaFormAyarlari.h"
 #include "AyarDeposu.h"
 #include "CalismaHatasi.h"
+#include "FotografOnbellegi.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
@@ -60,8 +61,16 @@ void AnaForm::AyarlarıGeriYükle()
 
     Adım(HataTarzı::Bildir, [&] { FotoğrafYolu = ayarlar.sonFotoğraf; });
     Adım(HataTarzı::Bildir, [this] {
-        if (DosyaVarMı(FotoğrafYolu))
-            FotoğrafıAl(FotoğrafıYükle(FotoğrafYolu));
+        if (!DosyaVarMı(FotoğrafYolu))
+            return;
+        // The working image kept from the last run spares decoding a camera's whole file again.
+        if (const std::optional<Fotoğraf> kayıtlı = ÖnbellektekiFotoğraf(FotoğrafYolu)) {
+            FotoğrafıAl(*kayıtlı);
+            return;
+        }
+        const Fotoğraf fotoğraf = FotoğrafıYükle(FotoğrafYolu);
+        FotoğrafıAl(fotoğraf);
+        FotoğrafıÖnbelleğeYaz(FotoğrafYolu, fotoğraf);
     });
 
     Adım(HataTarzı::Bildir, [this] { OyunYükleniyor = oturum.KayıtlıOyunuBul(Ayarlar()); });

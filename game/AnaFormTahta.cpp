@@ -8,6 +8,7 @@
 #include "Dizgeler.h"
 #include "DuzenliDosya.h"
 #include "EnIyiSonuclarFormu.h"
+#include "FotografOnbellegi.h"
 #include "HataBildir.h"
 #include "KonumAdlari.h"
 #include "MesajKutusu.h"
@@ -249,6 +250,7 @@ void AnaForm::FotoğrafBırakıldı(const QString &yol)
                     pencere->FotoğrafıAl(fotoğraf);
                     pencere->ParçalaraBölSeçeneği_Click(SonBölme);
                 });
+                FotoğrafıÖnbelleğeYaz(yol, fotoğraf);
             });
         },
         [yol](const ÇalışmaHatası &) {

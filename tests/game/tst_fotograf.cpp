@@ -1,6 +1,7 @@
 // The photo loader and the pieces cut from a photo.
 #include "CalismaHatasi.h"
 #include "Fotograf.h"
+#include "FotografOnbellegi.h"
 #include "FotografYukleyici.h"
 #include "TestFotografi.h"
 #include "Yerlesim.h"
@@ -195,6 +196,33 @@ private slots:
         const Fotoğraf küçültülmüş = FotoğrafıYükle(yol, QSize(100, 100));
         QCOMPARE(küçültülmüş.Boyut(), QSize(640, 480));
         QCOMPARE(küçültülmüş.ÇalışmaResmi().size(), QSize(160, 120));
+    }
+
+    // The working image kept for the next start serves only the same file, unchanged, at a
+    // working size no larger than it was made for; a damaged cache file is simply not used.
+    void keptWorkingImage()
+    {
+        FotoğrafÖnbelleğiKlasörünüBelirle(klasör.filePath(QStringLiteral("cache")));
+        const QString yol = Yaz(QStringLiteral("kept.jpg"), Jpeg(QSize(800, 600)));
+        const Fotoğraf fotoğraf = FotoğrafıYükle(yol, QSize(200, 150));
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
+        FotoğrafıÖnbelleğeYaz(yol, fotoğraf, QSize(200, 150)).waitForFinished();
+
+        const std::optional<Fotoğraf> kayıtlı = ÖnbellektekiFotoğraf(yol, QSize(200, 150));
+        QVERIFY(kayıtlı);
+        QCOMPARE(kayıtlı->Boyut(), QSize(800, 600));
+        QCOMPARE(kayıtlı->ÇalışmaResmi(), fotoğraf.ÇalışmaResmi().convertToFormat(kayıtlı->ÇalışmaResmi().format()));
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(400, 300)));
+        QVERIFY(!ÖnbellektekiFotoğraf(Yaz(QStringLiteral("other.jpg"), Jpeg(QSize(800, 600))), QSize(200, 150)));
+
+        QFile önbellek(FotoğrafÖnbelleğiDosyası());
+        QVERIFY(önbellek.open(QIODevice::ReadWrite) && önbellek.resize(önbellek.size() - 1));
+        önbellek.close();
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
+
+        FotoğrafıÖnbelleğeYaz(yol, fotoğraf, QSize(200, 150)).waitForFinished();
+        Yaz(QStringLiteral("kept.jpg"), Jpeg(QSize(640, 480)));
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "AyarDeposu.h"
 #include "EnIyiSonuclar.h"
+#include "FotografOnbellegi.h"
 #include "Kimlik.h"
 #include "OrtakDegiskenler.h"
 #include "Rastgele.h"
@@ -17,6 +18,7 @@ SahteOrtam::SahteOrtam() : gerçek(ortam())
     FotoğrafYolu.clear();
     SonBölme = 0;
     AyarKlasörünüBelirle(ayarKlasörü.path());
+    FotoğrafÖnbelleğiKlasörünüBelirle(ayarKlasörü.path() + QStringLiteral("/onbellek"));
     SistemKapanışı::Unut();
 
     Ortam &o = ortam();
