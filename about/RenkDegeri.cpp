@@ -1,6 +1,7 @@
 #include "RenkDegeri.h"
 
 #include "CalismaHatasi.h"
+#include "PaletRengi.h"
 
 #include <QPalette>
 #include <QWidget>
@@ -59,7 +60,7 @@ void YazıRenginiAta(QWidget *denetim, quint32 değer)
         return;
     }
     QPalette renkler = denetim->palette();
-    renkler.setColor(QPalette::WindowText, RGBRengi(değer));
+    renkler.setColor(QPalette::WindowText, PaleteUygunRenk(RGBRengi(değer), renkler));
     denetim->setPalette(renkler);
     denetim->setForegroundRole(QPalette::WindowText);
 }

@@ -32,7 +32,7 @@ void NumarayıÇiz(QPainter &boyacı, const QRect &iç, const QString &numara)
 
 }  // namespace
 
-ResimKutusu::ResimKutusu(Kenar kenar, QWidget *üst) : QFrame(üst), arkaRengi(palette().color(QPalette::Window))
+ResimKutusu::ResimKutusu(Kenar kenar, QWidget *üst) : QFrame(üst)
 {
     if (kenar == Kenar::Çökük) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -77,7 +77,7 @@ void ResimKutusu::paintEvent(QPaintEvent *)
 {
     QPainter boyacı(this);
     const QRect iç = contentsRect();
-    boyacı.fillRect(rect(), arkaRengi);
+    boyacı.fillRect(rect(), ArkaRengi());
     if (!resim.isNull()) {
         boyacı.setClipRect(iç);
         boyacı.drawImage(iç.topLeft(), resim);

@@ -3,6 +3,7 @@
 #include "EnIyiSonuclar.h"
 #include "Fotograf.h"
 #include "OyunOturumu.h"
+#include "TasarimOlcegi.h"
 
 #include <QImage>
 #include <QList>
@@ -24,6 +25,7 @@ class ResimKutusu;
 class TahtaGörünümü;
 class ÇözümAraması;
 struct AnaFormAyarları;
+struct PencereDurumu;
 
 // Why the main window is asked to close.
 enum class KapanmaNedeni {
@@ -74,6 +76,9 @@ public:
     // The saved game's check box (AnaFormAyarlar.cpp).
     void OyunuKaydetOnayı_Click();
 
+    // Full screen and back (AnaFormPencere.cpp): F11, and Esc while in full screen.
+    void TamEkran_Click();
+
     // Commands and closing (AnaForm.cpp).
     void YeniFotoğrafDüğmesi_Click();
     void HakkındaDüğmesi_Click();
@@ -91,8 +96,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
-    // Minimised, the game pauses: its clock stands still until the window is shown again.
+    // Minimised, the game pauses: its clock stands still until the window is shown again. A
+    // palette of other colours recolours the design's fixed colours at once.
     void changeEvent(QEvent *olay) override;
+    // The design is laid out anew at the scale of the new size.
+    void resizeEvent(QResizeEvent *olay) override;
+    bool event(QEvent *olay) override;
     // While the solution plays, any click or key stops it and goes no further. A click on the
     // "Game Information" frame opens the records window.
     bool eventFilter(QObject *nesne, QEvent *olay) override;
@@ -109,6 +118,22 @@ private:
     void NumaralarıGeriYükle();
     void TahtaMetinleriniYükle();
     void BilgiEtiketleriniYerleştir();
+    void RenkleriBoya();
+    // The colour of the empty place.
+    QColor BoşlukRengi() const;
+
+    // Size, scale and place (AnaFormPencere.cpp).
+    void BoyutuKur();
+    void ÖlçeğeGöreYerleştir(const TasarımÖlçeği &ölçek);
+    void ResimleriYenidenKes();
+    // Asks for a larger working image when the board has outgrown the photo's.
+    void ÇalışmaResminiDenetle();
+    void ÇalışmaResminiBüyüt();
+    QMargins ÇerçeveKenarları() const;
+    void YeniÇerçeve(const QRect &çerçeve);
+    PencereDurumu PencereBoyutunuGeriYükle();
+    void PencereyiYerleştir(const AnaFormAyarları &ayarlar, const PencereDurumu &durum);
+    void PencereDurumunuKaydet();
 
     // Drawing what the session says (AnaFormOyun.cpp).
     void HamleyiOyna(const Hamle &hamle);
@@ -145,7 +170,6 @@ private:
     // Settings (AnaFormAyarlar.cpp).
     void AyarlarıGeriYükle();
     void KayıtlıOyunuGeriYükle();
-    void PencereyiYerleştir(const AnaFormAyarları &ayarlar);
     void AyarlarıKaydet();
 
     void NedeniyleKapat(KapanmaNedeni neden);
@@ -174,6 +198,7 @@ private:
     QAction *çözKomutu;
     QAction *numaraKomutu;
     QAction *sonuçlarKomutu;
+    QAction *tamEkranKomutu;
 
     // The photo at its own size: the source of every piece and of the sample.
     Fotoğraf OrjinalFotoğrafKutusu;
@@ -197,4 +222,8 @@ private:
     QList<int> çözümAdımları;
     QTimer çözümZamanlayıcısı;
     bool günSonuMesajıAçık = false;
+    // Runs out when the size has stood still long enough to decode the photo larger.
+    QTimer büyütmeZamanlayıcısı;
+    // The place has been checked against the window's own frame.
+    bool çerçeveDenetlendi = false;
 };

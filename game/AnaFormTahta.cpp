@@ -15,6 +15,8 @@
 #include "ResimKutusu.h"
 #include "SistemKapanisi.h"
 #include "TahtaGorunumu.h"
+#include "TasarimYerlesimi.h"
+#include "Yerlesim.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -51,7 +53,7 @@ void AnaForm::TahtayıKur()
 {
     tahtaGörünümü = new TahtaGörünümü(Çerçeve[0]);
     tahtaGörünümü->setObjectName(QStringLiteral("Tahta"));
-    tahtaGörünümü->setGeometry(QRect(QPoint(0, 0), Çerçeve[0]->size()));
+    Yerleştir(tahtaGörünümü, 0, 0, Yerleşim::ÇerçeveGenişliği, Yerleşim::ÇerçeveYüksekliği);
     tahtaGörünümü->OkaBasıldı = [this](Yön yön) { OkTuşu(yön); };
     tahtaGörünümü->SeçimeBasıldı = [this] { SeçimTuşu(); };
 
@@ -91,6 +93,7 @@ void AnaForm::TahtaMetinleriniYükle()
     çözKomutu->setText(Dizge(3201));
     numaraKomutu->setText(Dizge(3403));
     sonuçlarKomutu->setText(Dizge(3404));
+    tamEkranKomutu->setText(Dizge(3500));
 }
 
 // An arrow slides the tile on that side of the empty place as a click on it would; at the
@@ -236,7 +239,7 @@ void AnaForm::FotoğrafBırakıldı(const QString &yol)
 {
     std::optional<Fotoğraf> fotoğraf;
     try {
-        fotoğraf = FotoğrafıYükle(yol);
+        fotoğraf = FotoğrafıYükle(yol, EnKüçükÇalışmaBoyutu(this));
     } catch (const ÇalışmaHatası &) {
         Adım(HataTarzı::Bildir, [&] {
             MesajKutusunuOrtala();

@@ -374,5 +374,9 @@ Wenigste Klicks: %3</translation>
         <source>%1 (file missing)</source>
         <translation>%1 (Datei fehlt)</translation>
     </message>
+    <message id="3500">
+        <source>&amp;Full screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
 </context>
 </TS>

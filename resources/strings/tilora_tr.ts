@@ -367,5 +367,9 @@ En az tıklama: %3</translation>
         <source>%1 (file missing)</source>
         <translation>%1 (dosya yok)</translation>
     </message>
+    <message id="3500">
+        <source>&amp;Full screen</source>
+        <translation>&amp;Tam ekran</translation>
+    </message>
 </context>
 </TS>

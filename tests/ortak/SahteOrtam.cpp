@@ -17,6 +17,9 @@ SahteOrtam::SahteOrtam() : gerçek(ortam())
     FotoğrafYolu.clear();
     SonBölme = 0;
     AyarKlasörünüBelirle(ayarKlasörü.path());
+    // The main window opens at the design's own size unless a test says otherwise.
+    OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Genislik"), QStringLiteral("634"));
+    OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Yukseklik"), QStringLiteral("413"));
     SistemKapanışı::Unut();
 
     Ortam &o = ortam();
