@@ -59,8 +59,10 @@ void YazıRenginiAta(QWidget *denetim, quint32 değer)
         denetim->setForegroundRole(GeçerliSistemRolü(değer));
         return;
     }
+    // Read against the window's colours, which are already the new ones while a palette change
+    // reaches the window's controls.
     QPalette renkler = denetim->palette();
-    renkler.setColor(QPalette::WindowText, PaleteUygunRenk(RGBRengi(değer), renkler));
+    renkler.setColor(QPalette::WindowText, PaleteUygunRenk(RGBRengi(değer), denetim->window()->palette()));
     denetim->setPalette(renkler);
     denetim->setForegroundRole(QPalette::WindowText);
 }

@@ -273,7 +273,7 @@ void WebEtiketi::RengiYaz(quint32 renk)
 // the window.
 void WebEtiketi::RengiGöster(quint32 renk)
 {
-    const QPalette renkler = palette();
+    const QPalette renkler = window()->palette();
     const QColor bağlantıRengi = renkler.color(QPalette::Link);
     if (renk != aktifRenk || !KoyuMu(renkler) || Karşıtlık(bağlantıRengi, renkler.color(QPalette::Window)) < EnAzKarşıtlık) {
         YazıRenginiAta(Etiket, renk);
