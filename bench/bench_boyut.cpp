@@ -6,14 +6,10 @@
 // larger working size that follows once the size stands still.
 // Usage: bench_boyut PHOTO_FOLDER (made by make-photos; offscreen: QT_QPA_PLATFORM=offscreen)
 
+#include "Hazirlik.h"
 #include "Olcum.h"
 
 #include "AnaForm.h"
-#include "AyarDeposu.h"
-#include "EnIyiSonuclar.h"
-#include "Kimlik.h"
-#include "OrtakDegiskenler.h"
-#include "Ortam.h"
 #include "ResimKutusu.h"
 
 #include <QApplication>
@@ -22,16 +18,8 @@
 #include <QThread>
 
 #include <cstdlib>
-#include <time.h>
 
 namespace {
-
-double İşParçacığıSüresi()
-{
-    timespec şimdi{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &şimdi);
-    return şimdi.tv_sec * 1e3 + şimdi.tv_nsec / 1e6;
-}
 
 // Times of one kind of step: the window's own work, and the whole step.
 struct Adımlar {
@@ -101,13 +89,7 @@ int main(int argc, char *argv[])
     const QString foto24 = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/photo-24mp.jpg");
 
     QTemporaryDir klasör;
-    AyarKlasörünüBelirle(klasör.path());
-    EnİyiSonuçlarKlasörünüBelirle(klasör.path());
-    AyarUygulaması = AyarUygulamasıAdı(QString::fromUtf8(Kimlik::ÜrünAdı));
-    ProgramKlasörü = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    ortam().sesAygıtıVar = [] { return false; };
-    OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Genislik"), QStringLiteral("634"));
-    OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Yukseklik"), QStringLiteral("413"));
+    PencereİçinHazırla(klasör.path());
 
     ÖlçülenForm form;
     form.Form_Load();
