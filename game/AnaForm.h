@@ -101,6 +101,7 @@ protected:
     void changeEvent(QEvent *olay) override;
     // The design is laid out anew at the scale of the new size.
     void resizeEvent(QResizeEvent *olay) override;
+    // Once framed, the whole window onto its screen; on another screen, the pictures cut anew.
     bool event(QEvent *olay) override;
     // While the solution plays, any click or key stops it and goes no further. A click on the
     // "Game Information" frame opens the records window.

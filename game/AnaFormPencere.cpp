@@ -127,6 +127,9 @@ QMargins AnaForm::ÇerçeveKenarları() const
 bool AnaForm::event(QEvent *olay)
 {
     const bool sonuç = QWidget::event(olay);
+    // On a screen of another scale the pictures are cut again for its device pixels.
+    if (olay->type() == QEvent::ScreenChangeInternal)
+        ResimleriYenidenKes();
     if (!çerçeveDenetlendi && isVisible() && !ÇerçeveKenarları().isNull()) {
         çerçeveDenetlendi = true;
         const QRect görünür = GörünürPencereYeri(frameGeometry(), EkranAlanları());
