@@ -13,7 +13,8 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-// Load steps 7 to 12: check boxes, photo, saved game, division, saved positions, window place.
+// Load steps 7 to 12: check boxes, photo, saved game, division, saved positions, window place;
+// the window's size comes first, so that the photo is decoded for the board it is shown on.
 // Each stored value is reported, when it makes no sense, by the step that uses it.
 void AnaForm::AyarlarıGeriYükle()
 {
