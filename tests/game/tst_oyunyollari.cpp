@@ -134,7 +134,8 @@ private slots:
         QStringList başlıklar;
         for (const QAction *komut : komutlar)
             başlıklar.append(komut->text());
-        QCOMPARE(başlıklar, (QStringList{"&Undo", "&Redo", "&Hint", "&Solve", "&Numbers on tiles", "&Best results..."}));
+        QCOMPARE(başlıklar, (QStringList{"&Undo", "&Redo", "&Hint", "&Solve", "&Numbers on tiles", "&Best results...",
+                                           "&Full screen"}));
         QVERIFY(!komutlar[0]->isEnabled());
         for (const Qt::Key tuş : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Right, Qt::Key_Up})
             Tuş(*form, tuş);

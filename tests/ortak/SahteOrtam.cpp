@@ -19,6 +19,9 @@ SahteOrtam::SahteOrtam() : gerçek(ortam())
     SonBölme = 0;
     AyarKlasörünüBelirle(ayarKlasörü.path());
     FotoğrafÖnbelleğiKlasörünüBelirle(ayarKlasörü.path() + QStringLiteral("/onbellek"));
+    // The main window opens at the design's own size unless a test says otherwise.
+    OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Genislik"), QStringLiteral("634"));
+    OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Yukseklik"), QStringLiteral("413"));
     SistemKapanışı::Unut();
 
     Ortam &o = ortam();

@@ -6,6 +6,7 @@
 #include "ResimKutusu.h"
 #include "SahteOrtam.h"
 #include "SurucuListeKutusu.h"
+#include "TasarimYerlesimi.h"
 #include "TestFotografi.h"
 
 #include <QBuffer>
@@ -168,6 +169,28 @@ private slots:
         QTRY_VERIFY(!yeniden->isVisible());
         QCOMPARE(teslimler.size(), 2);
         QCOMPARE(ortam->mesajlar.size(), 1);
+    }
+
+    // Opened from a window drawn at twice the design, the dialog is twice its design, and the photo
+    // is read large enough for that window's board, the preview cut at the preview's own size.
+    void sahibininOlcegiyle()
+    {
+        FotoğrafYaz(Yer(u"iyi.jpg"_s), QSize(1600, 1200));
+        QWidget sahip;
+        ÖlçeğiAta(&sahip, {2, {}});
+        Ayarlar().Yaz(u"Ayarlar"_s, u"Son Klasor"_s, klasör->path());
+        QSize alınan;
+        FotoğrafSeçFormu form(&sahip, [&](const Fotoğraf &f) { alınan = f.ÇalışmaResmi().size(); });
+        QCOMPARE(form.size(), QSize(1050, 528));
+        QCOMPARE(form.ÖnizlemeKutusu->geometry(), QRect(692, 80, 316, 237));
+        QCOMPARE(form.font().pointSizeF(), 16.5);
+        form.show();
+        QTRY_COMPARE(Listelenenler(form), QStringList{u"iyi.jpg"_s});
+        QTest::keyClick(form.DosyaListesi, Qt::Key_Home);
+        QTRY_COMPARE(form.ÖnizlemeKutusu->Resim().size(), form.ÖnizlemeKutusu->İçBoyut() * form.devicePixelRatio());
+        form.TamamDüğmesi->click();
+        QTRY_VERIFY(!form.isVisible());
+        QCOMPARE(alınan, QSize(800, 600));
     }
 
     // The focus coming into the file list from the keyboard makes its first file current, but
