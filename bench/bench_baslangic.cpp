@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QWidget>
 
 #include <sys/resource.h>
@@ -36,6 +37,9 @@ protected:
             const auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
             std::printf("painted %ld %.2f\n", kullanım.ru_maxrss, ms(kullanım.ru_utime) + ms(kullanım.ru_stime));
             std::fflush(stdout);
+            // What the start left to a worker thread (the photo's working image kept for the next
+            // start) is finished, as it would be in a game that goes on running.
+            QThreadPool::globalInstance()->waitForDone();
             std::_Exit(0);
         }
         return false;
@@ -67,19 +71,22 @@ int main(int argc, char *argv[])
         return Çocuk(1, argv, qstrcmp(argv[2], "tilora") == 0);
 
     QCoreApplication uygulama(argc, argv);
-    QTemporaryDir ayarlar, çalışma;
+    QTemporaryDir ayarlar, çalışma, önbellek;
     QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
     ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), ayarlar.path());
     ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), çalışma.path());
+    ortam.insert(QStringLiteral("XDG_CACHE_HOME"), önbellek.path());
     const QString ayarDosyası = ayarlar.filePath(QStringLiteral("Orvane/Velbor-Eng.ini"));
 
-    // Runs the child 20 times with the settings file holding `içerik` before each start; the
-    // median CPU time to the first paint.
-    const auto ölç = [&](const QString &ad, const char *çocuk, const QByteArray &içerik) {
+    // Runs the child 20 times with the settings file holding `içerik` before each start, and for
+    // a first start no cache; the median CPU time to the first paint.
+    const auto ölç = [&](const QString &ad, const char *çocuk, const QByteArray &içerik, bool ilkBaşlangıç = false) {
         Ölçüm duvar{ad + QStringLiteral(", wall"), {}};
         Ölçüm işlemci{ad + QStringLiteral(", CPU"), {}};
         long bellek = 0;
         for (int tekrar = 0; tekrar < 20; ++tekrar) {
+            if (ilkBaşlangıç)
+                QDir(önbellek.path()).removeRecursively();
             QDir().mkpath(QFileInfo(ayarDosyası).path());
             QFile dosya(ayarDosyası);
             dosya.open(QIODevice::WriteOnly);
@@ -106,7 +113,7 @@ int main(int argc, char *argv[])
     std::printf("CPU to first paint, sample photo / bare: %.2f (goal at most 1.3)\n", örnekle / çıplak);
     if (argc > 1) {
         const QByteArray foto96 = QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath(QStringLiteral("photo-96mp.jpg")).toUtf8();
-        ölç(QStringLiteral("tilora, 96 MP last photo, first start"), "tilora", "[Ayarlar]\nSon Fotograf=" + foto96 + "\n");
+        ölç(QStringLiteral("tilora, 96 MP last photo, first start"), "tilora", "[Ayarlar]\nSon Fotograf=" + foto96 + "\n", true);
         const double büyükle = ölç(QStringLiteral("tilora, 96 MP last photo"), "tilora", "[Ayarlar]\nSon Fotograf=" + foto96 + "\n");
         std::printf("CPU to first paint, 96 MP last photo / bare: %.2f (goal at most 2)\n", büyükle / çıplak);
     }
