@@ -10,13 +10,19 @@
 #include <QImageReader>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// Larger claims are refused before any decoding starts.
-constexpr qint64 EnÇokPiksel = 500'000'000;
+// Cameras write up to 200 megapixels; larger claims are refused before any decoding starts.
+constexpr qint64 EnÇokPiksel = 250'000'000;
 constexpr int EnUzunKenar = 65'535;
+// No format the loader reads takes more than 8 bytes a pixel (16-bit RGBA), and a camera adds
+// a few megabytes of its own (EXIF, previews, colour profiles). A larger file is no picture of
+// the size it claims: refused at once, it is never read through.
+constexpr qint64 EnÇokPikselBaytı = 8;
+constexpr qint64 EkVeriPayı = 32 << 20;
 // Formats that cannot decode scaled are decoded whole within this limit.
 constexpr int BütünÇözmeSınırıMB = 192;
 
@@ -31,21 +37,37 @@ constexpr int BütünÇözmeSınırıMB = 192;
 [[maybe_unused]] const bool JpegBelleğiSınırlı =
     qEnvironmentVariableIsSet("JPEGMEM") || qputenv("JPEGMEM", QByteArrayLiteral("512M"));
 
+// A file that reads no further once its load is abandoned, so the decoder stops soon after.
+class VazgeçilebilirDosya : public QFile {
+public:
+    explicit VazgeçilebilirDosya(const std::atomic<bool> *vazgeçildi) : vazgeçildi(vazgeçildi) {}
+
+protected:
+    qint64 readData(char *veri, qint64 enÇok) override
+    {
+        if (vazgeçildi && *vazgeçildi)
+            return -1;
+        return QFile::readData(veri, enÇok);
+    }
+
+private:
+    const std::atomic<bool> *vazgeçildi;
+};
+
 // A JPEG whose scan data has no end marker was cut short: libjpeg would fill the missing part
 // with grey. The scan data escapes every 0xFF, so the picture is whole when an end marker
-// follows its last scan. Searching from the end also sees through a thumbnail in the header,
-// whose own end marker comes before the picture's scans, and reads only the file's tail.
+// follows its last scan. Only the last megabyte is read: a whole picture's end marker lies
+// there, behind at most a camera's trailer, however large the file. Searching it from the end
+// also sees through a thumbnail in the header, whose own end marker comes before the scans.
 bool JpegEksikMi(QFile &dosya)
 {
-    const qint64 boyut = dosya.size();
-    const uchar *bayt = dosya.map(0, boyut);
-    if (!bayt)
-        return false;
-    const QByteArrayView içerik(reinterpret_cast<const char *>(bayt), boyut);
-    const qsizetype son = içerik.lastIndexOf("\xFF\xD9");
-    const bool eksik = son < 0 || içerik.indexOf("\xFF\xDA", son) >= 0;
-    dosya.unmap(const_cast<uchar *>(bayt));
-    return eksik;
+    constexpr qint64 Kuyruk = 1 << 20;
+    const qint64 başı = std::max<qint64>(0, dosya.size() - Kuyruk);
+    if (!dosya.seek(başı))
+        return true;
+    const QByteArray kuyruk = dosya.read(Kuyruk);
+    const qsizetype son = kuyruk.lastIndexOf("\xFF\xD9");
+    return !dosya.seek(0) || son < 0 || kuyruk.indexOf("\xFF\xDA", son) >= 0;
 }
 
 // The size a stored picture of `kayıtlı` pixels is brought to: the smallest eighth-step
@@ -92,15 +114,20 @@ QSize EnKüçükÇalışmaBoyutu()
     return QSize(int(std::ceil(Piksel(Yerleşim::ÇerçeveGenişliği) * oran)), int(std::ceil(Piksel(Yerleşim::ÇerçeveYüksekliği) * oran)));
 }
 
-Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük)
+Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük, const std::atomic<bool> *vazgeçildi)
 {
-    QFile dosya;
+    VazgeçilebilirDosya dosya(vazgeçildi);
     switch (DüzenliDosyayıAç(dosya, yol)) {
     case AçılışSonucu::Açıldı: break;
     case AçılışSonucu::Yok: throw ÇalışmaHatası(HataNo::DosyaBulunamadı);
     case AçılışSonucu::DüzenliDosyaDeğil:
     case AçılışSonucu::Okunamıyor: throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
     }
+    const qint64 dosyaBoyutu = dosya.size();
+    if (dosyaBoyutu > EnÇokPiksel * EnÇokPikselBaytı + EkVeriPayı)
+        GeçersizResim();
+    if (dosya.peek(2) == "\xFF\xD8" && JpegEksikMi(dosya))
+        GeçersizResim();
 
     QImageReader okuyucu(&dosya);
     okuyucu.setAutoTransform(true);
@@ -109,10 +136,9 @@ Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük)
     // A BMP stored top-down reports its height as negative.
     if (kayıtlı.width() > 0 && kayıtlı.height() < 0)
         kayıtlı.setHeight(-kayıtlı.height());
-    if (!okuyucu.canRead() || kayıtlı.isEmpty() || kayıtlı.width() > EnUzunKenar
-        || kayıtlı.height() > EnUzunKenar || qint64(kayıtlı.width()) * kayıtlı.height() > EnÇokPiksel)
-        GeçersizResim();
-    if (okuyucu.format() == "jpeg" && JpegEksikMi(dosya))
+    const qint64 piksel = qint64(kayıtlı.width()) * kayıtlı.height();
+    if (!okuyucu.canRead() || kayıtlı.isEmpty() || kayıtlı.width() > EnUzunKenar || kayıtlı.height() > EnUzunKenar
+        || piksel > EnÇokPiksel || dosyaBoyutu > piksel * EnÇokPikselBaytı + EkVeriPayı)
         GeçersizResim();
 
     const bool yanYatık = okuyucu.transformation() & QImageIOHandler::TransformationRotate90;
@@ -122,7 +148,7 @@ Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük)
         okuyucu.setScaledSize(hedef);
 
     QImage resim = okuyucu.read();
-    if (resim.isNull())
+    if (resim.isNull() || (vazgeçildi && *vazgeçildi))
         GeçersizResim();
     if (!ölçekliÇözer && hedef != kayıtlı) {
         const QSize dikHedef = yanYatık ? hedef.transposed() : hedef;

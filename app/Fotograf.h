@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include <atomic>
+
 // A loaded photo: its own upright size W_p x H_p, and its pixels decoded at a working
 // resolution large enough for every box that draws it. Every rule that speaks of the photo's
 // pixels works in W_p x H_p and is mapped onto the working image here.
@@ -37,5 +39,8 @@ QSize EnKüçükÇalışmaBoyutu();
 // Loads the picture file at `yol`, applying its EXIF orientation, decoded at the working
 // resolution for `enKüçük`. Throws ÇalışmaHatası 53 when there is no such file, 75 when it
 // cannot be opened or is no regular file (a FIFO is never waited on), and 481 when it is not a
-// readable picture: not an image, truncated, or of absurd dimensions.
-Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük = EnKüçükÇalışmaBoyutu());
+// readable picture: not an image, truncated, or larger, in pixels or in bytes, than any camera
+// makes; those are refused before decoding starts. Runs on any thread; once `*vazgeçildi`
+// turns true the file reads no further and the load soon ends with 481.
+Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük = EnKüçükÇalışmaBoyutu(),
+                        const std::atomic<bool> *vazgeçildi = nullptr);

@@ -9,6 +9,8 @@ namespace {
 
 int AçıkKutular = 0;
 bool İstek = false;
+// A close came with a request: a later request changes nothing.
+bool KapanışVerildi = false;
 std::function<void()> BekleyenKapanış;
 QList<std::function<void()>> Bekleyenİşler;
 
@@ -47,9 +49,10 @@ void KutularıKapat()
 
 void SistemKapanışı::İste(std::function<void()> kapat)
 {
-    if (İstek)
+    if (KapanışVerildi)
         return;
     İstek = true;
+    KapanışVerildi = bool(kapat);
     BekleyenKapanış = std::move(kapat);
     KutularıKapat();
     if (AçıkKutular == 0)
@@ -64,6 +67,7 @@ bool SistemKapanışı::İstendi()
 void SistemKapanışı::Unut()
 {
     İstek = false;
+    KapanışVerildi = false;
     BekleyenKapanış = nullptr;
     Bekleyenİşler.clear();
 }

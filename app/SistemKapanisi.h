@@ -12,7 +12,10 @@ class QDialog;
 namespace SistemKapanışı {
 
 // Asks for the end: `kapat` runs at once when no box is open, else once none is. A request
-// while one is pending or done is ignored, so a second signal cannot cut the first close short.
+// while a close is pending or done is ignored, so a second signal cannot cut the first close
+// short. Before there is anything to close (the main window is not made yet), `kapat` is empty:
+// the boxes still close and no box opens after that, and the first request with a close is
+// taken as usual.
 void İste(std::function<void()> kapat);
 
 // True from the first request on.

@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -27,6 +28,7 @@ constexpr qsizetype EnUzunYol = 4096;  // the longest path the system opens
 constexpr qsizetype EnUzunAdres = 3 * EnUzunYol + 8;
 constexpr qsizetype EnUzunİstek = İstekBaşı.size() + EnUzunBelirteç + 1 + EnUzunAdres + 1;
 constexpr int YanıtSüresiMs = 2000;
+constexpr int SahipYazmaSüresiMs = 1000;
 
 struct İstek {
     QByteArray belirteç;
@@ -88,6 +90,23 @@ bool KendiKlasörüMü(const QString &klasör)
            && bilgi.st_uid == ::geteuid() && (bilgi.st_mode & 077) == 0
            && ::stat(QFile::encodeName(QFileInfo(klasör).absolutePath()).constData(), &üst) == 0
            && (üst.st_uid == ::geteuid() || üst.st_uid == 0) && ((üst.st_mode & 022) == 0 || (üst.st_mode & S_ISVTX));
+}
+
+// A copy makes its lock file, then writes its process into it: one killed in between leaves a
+// file that names no process, which would block every later start. The lock is the running
+// copy's once it names it; one that names none after the moment a writer needs is stale.
+bool SahipsizKilit(const QLockFile &kilit, const QString &yol)
+{
+    QElapsedTimer süre;
+    süre.start();
+    qint64 süreç = 0;
+    QString makine, uygulama;
+    while (!kilit.getLockInfo(&süreç, &makine, &uygulama)) {
+        if (!QFileInfo::exists(yol) || süre.elapsed() > SahipYazmaSüresiMs)
+            return QFileInfo::exists(yol);
+        QThread::msleep(20);
+    }
+    return false;
 }
 
 QByteArray BaşlatmaBelirteci()
@@ -152,7 +171,10 @@ bool TekKopya::İlkKopyaMı()
     kilit = std::make_unique<QLockFile>(kilitYolu);
     // A lock is stale only when its process is gone, never because it is old.
     kilit->setStaleLockTime(0);
-    if (!kilit->tryLock(0)) {
+    if (!kilit->tryLock(0) && kilit->error() == QLockFile::LockFailedError && SahipsizKilit(*kilit, kilitYolu)
+        && kilit->removeStaleLockFile())
+        kilit->tryLock(0);
+    if (!kilit->isLocked()) {
         if (kilit->error() == QLockFile::LockFailedError)
             return false;
         // The folder is unusable: better two copies than none.

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,6 +29,29 @@ struct Ölçüm {
         std::printf("%-44s min %8.2f  median %8.2f  max %8.2f ms  (%lld runs)\n", qPrintable(ad), EnAz(), Ortanca(),
                     EnÇok(), static_cast<long long>(süreler.size()));
     }
+};
+
+// While it lives and the event loop runs, the longest gap between two turns of the loop: the
+// longest the interface was held, in milliseconds.
+class Duraklama {
+public:
+    Duraklama()
+    {
+        nabız.setTimerType(Qt::PreciseTimer);
+        nabız.setInterval(1);
+        QObject::connect(&nabız, &QTimer::timeout, [this] {
+            enUzun = std::max(enUzun, tik.nsecsElapsed() / 1e6);
+            tik.restart();
+        });
+        tik.start();
+        nabız.start();
+    }
+    double EnUzun() const { return std::max(enUzun, tik.nsecsElapsed() / 1e6); }
+
+private:
+    QTimer nabız;
+    QElapsedTimer tik;
+    double enUzun = 0;
 };
 
 // Wall time of one run of `iş`, in milliseconds.

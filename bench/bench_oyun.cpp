@@ -11,6 +11,7 @@
 #include "Kimlik.h"
 #include "OrtakDegiskenler.h"
 #include "Ortam.h"
+#include "ResimKutusu.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -36,10 +37,15 @@ double EnYüksekBellekMB()
     return kullanım.ru_maxrss / 1024.0;
 }
 
-// A dropped photo is loaded and cut at once, at the division in force (5 x 5 here).
+// A dropped photo is loaded off the interface thread and cut at the division in force (5 x 5
+// here); done when the sample shows it.
 void FotoğrafıBöl(AnaForm &form, const QString &yol)
 {
+    const auto *örnek = form.findChild<ResimKutusu *>(QStringLiteral("ÖrnekKutusu"));
+    const qint64 önceki = örnek->Resim().cacheKey();
     form.FotoğrafBırakıldı(yol);
+    while (örnek->Resim().cacheKey() == önceki)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QApplication::processEvents();
 }
 

@@ -1,5 +1,6 @@
 #include "AyarDeposu.h"
 
+#include "BozukDosya.h"
 #include "CalismaHatasi.h"
 #include "DuzenliDosya.h"
 #include "GuvenliYazim.h"
@@ -17,6 +18,9 @@
 #include <memory>
 
 namespace {
+
+// A real settings file holds a few kilobytes; one far larger is not read, but set aside as damaged.
+constexpr qint64 EnBüyükDosya = 16 * 1024 * 1024;
 
 enum class Alan { Anahtar, Değer };
 
@@ -129,26 +133,6 @@ bool BölümünİçindeMi(const QString &ad, const QString &bölüm)
     return ad.startsWith(bölüm) && (ad.size() == bölüm.size() || ad[bölüm.size()] == u'\\');
 }
 
-// Writes the damaged bytes beside the file under a name that no earlier copy has; empty when
-// no copy could be made.
-QString KenaraKoy(const QString &yol, const QByteArray &bayt)
-{
-    for (const QString &ad : BozukKopyaAdları(yol)) {
-        QFile kopya(ad);
-        if (kopya.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            const bool tamam = kopya.write(bayt) == bayt.size() && kopya.flush();
-            kopya.close();
-            if (tamam)
-                return ad;
-            kopya.remove();
-            return {};
-        }
-        if (!kopya.exists())
-            return {};
-    }
-    return {};
-}
-
 }  // namespace
 
 AyarDeposu::AyarDeposu(QString yol) : dosyaYolu(std::move(yol))
@@ -157,16 +141,18 @@ AyarDeposu::AyarDeposu(QString yol) : dosyaYolu(std::move(yol))
     const AçılışSonucu açılış = DüzenliDosyayıAç(dosya, dosyaYolu);
     if (açılış == AçılışSonucu::Yok)
         return;
-    const QByteArray bayt = açılış == AçılışSonucu::Açıldı ? dosya.readAll() : QByteArray();
+    const bool okunacak = açılış == AçılışSonucu::Açıldı && dosya.size() <= EnBüyükDosya;
+    const QByteArray bayt = okunacak ? dosya.readAll() : QByteArray();
     if (açılış != AçılışSonucu::Açıldı || dosya.error() != QFileDevice::NoError) {
         yazmaKapalı = true;
         return;
     }
-    if (std::optional<QList<Bölüm>> okunan = Ayrıştır(bayt)) {
+    dosya.close();
+    if (std::optional<QList<Bölüm>> okunan = okunacak ? Ayrıştır(bayt) : std::nullopt) {
         bölümler = std::move(*okunan);
         return;
     }
-    bozukDosyaKopyası = KenaraKoy(dosyaYolu, bayt);
+    bozukDosyaKopyası = BozukDosyayıKenaraKoy(dosyaYolu);
     yazmaKapalı = bozukDosyaKopyası.isEmpty();
 }
 
@@ -218,6 +204,9 @@ void AyarDeposu::TekYazımda(const std::function<void()> &değişiklikler)
         değişiklikler();
         return;
     }
+    // Each change would fail, and a caller that skips failing changes would never hear of it.
+    if (yazmaKapalı)
+        throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
     const QList<Bölüm> önceki = bölümler;
     tekYazım = true;
     bekleyenDeğişiklik = false;

@@ -23,9 +23,11 @@ using AyarGirdisi = QPair<QString, QString>;
 class AyarDeposu {
 public:
     // Opens the store kept in `dosyaYolu`; a missing file is an empty store. A file that cannot
-    // be parsed is copied aside (see BozukDosyaKopyası) and the store starts empty. A file that
-    // exists but cannot be read, or is no regular file, leaves the store empty and refuses every
-    // write, so it survives.
+    // be parsed, or far larger than any settings file, is set aside (see BozukDosyaKopyası) and
+    // the store starts empty; a link to such a file is set aside itself, so the next write makes
+    // a regular file in its place instead of writing through it. A file that exists but cannot
+    // be read, or is no regular file, leaves the store empty and refuses every write, so it
+    // survives.
     explicit AyarDeposu(QString dosyaYolu);
 
     // The stored text, or `varsayılan` when the section or the key does not exist.
@@ -48,8 +50,9 @@ public:
     // Runs `değişiklikler`, any number of Yaz and BölümüSil calls on this store, and writes the
     // file once at the end: a crash or a kill at any moment leaves the file as it was before or
     // with every change, never some of them. A change that throws inside is left out, as it
-    // would be on its own; when the final write fails, nothing has changed and ÇalışmaHatası is
-    // thrown.
+    // would be on its own; when the final write fails (a full disk), nothing has changed and
+    // ÇalışmaHatası is thrown with the system's reason as its description. A store that refuses
+    // every write throws at once.
     void TekYazımda(const std::function<void()> &değişiklikler);
 
     // Where a damaged file was set aside at opening; empty when the file was sound.

@@ -163,8 +163,8 @@ void AnaForm::DenetimleriKur()
     connect(YeniFotoğrafDüğmesi, &QPushButton::clicked, this, &AnaForm::YeniFotoğrafDüğmesi_Click);
     connect(HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &AnaForm::ÇıkışDüğmesi_Click);
-    // The Exit button is the window's cancel button: Esc presses it.
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, ÇıkışDüğmesi, &QPushButton::click);
+    // The Exit button is the window's cancel button: Esc presses it, unless it stops a search.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &AnaForm::EscTuşu);
 }
 
 void AnaForm::Form_Load()
@@ -254,6 +254,14 @@ void AnaForm::NedeniyleKapat(KapanmaNedeni neden)
     kapanmaNedeni = önceki;
 }
 
+void AnaForm::Hazırken(std::function<void()> iş)
+{
+    if (OyunSürüyor())
+        connect(&SüreHesapla, &QTimer::timeout, this, std::move(iş), Qt::SingleShotConnection);
+    else
+        QTimer::singleShot(0, this, std::move(iş));
+}
+
 void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
 {
     if (!başlatmaBelirteci.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland"))
@@ -289,6 +297,6 @@ bool AnaForm::Form_QueryUnload(KapanmaNedeni neden)
         if (MesajGöster(Dizge(1500), MesajDüğmeleri::EvetHayır, MesajSimgesi::Soru) == MesajYanıtı::Hayır)
             return true;
     }
-    AyarlarıKaydet();
+    AyarlarıKaydet(neden);
     return false;
 }

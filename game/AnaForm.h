@@ -2,6 +2,7 @@
 
 #include "EnIyiSonuclar.h"
 #include "Fotograf.h"
+#include "FotografYukleyici.h"
 #include "OyunOturumu.h"
 
 #include <QImage>
@@ -23,6 +24,7 @@ class QRadioButton;
 class ResimKutusu;
 class TahtaGörünümü;
 class ÇözümAraması;
+class ÇalışmaHatası;
 struct AnaFormAyarları;
 
 // Why the main window is asked to close.
@@ -58,7 +60,8 @@ public:
     void SeçimTuşu();
     void GeriAl();
     void Yinele();
-    // Takes the picture file at `yol` as the new photo, as the photo dialog's OK does.
+    // Takes the picture file at `yol` as the new photo, as the photo dialog's OK does, once it is
+    // decoded (off the interface thread); a file that is no picture is told and changes nothing.
     void FotoğrafBırakıldı(const QString &yol);
 
     // Help from the solver (AnaFormYardim.cpp): the tile to slide next, marked for a moment;
@@ -86,6 +89,9 @@ public:
     // Saves what a close saves, and closes nothing: the session's save request at log-out,
     // which the player may still cancel.
     void KapatmadanKaydet();
+    // Runs `iş` once the window's event loop runs and, when a game runs, once its clock has
+    // ticked: checks that drive the real program wait for this, never for a fixed time.
+    void Hazırken(std::function<void()> iş);
     // Another start of the game asked this copy to come to the front.
     void ÖneGel(const QByteArray &başlatmaBelirteci);
 
@@ -141,12 +147,16 @@ private:
     void ÇözümüDurdur();
     void ÇözümAdımı();
     bool ÇözümOynanıyor() const { return çözümZamanlayıcısı.isActive(); }
+    void DüşünmeyiBitir();
+    // Esc stops the game's thinking; otherwise it is the Exit button's.
+    void EscTuşu();
 
     // Settings (AnaFormAyarlar.cpp).
     void AyarlarıGeriYükle();
     void KayıtlıOyunuGeriYükle();
     void PencereyiYerleştir(const AnaFormAyarları &ayarlar);
-    void AyarlarıKaydet();
+    void AyarlarıKaydet(KapanmaNedeni neden);
+    void KaydedilemediğiniSöyle(KapanmaNedeni neden, const ÇalışmaHatası &hata);
 
     void NedeniyleKapat(KapanmaNedeni neden);
 
@@ -175,6 +185,8 @@ private:
     QAction *numaraKomutu;
     QAction *sonuçlarKomutu;
 
+    // Loads a dropped or handed-over photo off the interface thread.
+    FotoğrafYükleyici fotoğrafYükleyici;
     // The photo at its own size: the source of every piece and of the sample.
     Fotoğraf OrjinalFotoğrafKutusu;
     // Piece k of the photo in solved order, cut to the tile's size.
@@ -196,5 +208,7 @@ private:
     // The slides of the solution still to play, one each tick.
     QList<int> çözümAdımları;
     QTimer çözümZamanlayıcısı;
+    // An answer the player waits for longer than this shows that the game is thinking.
+    QTimer düşünmeSüresi;
     bool günSonuMesajıAçık = false;
 };

@@ -4,8 +4,10 @@
 #include "AnaFormAyarlari.h"
 #include "AyarDeposu.h"
 #include "CalismaHatasi.h"
+#include "Dizgeler.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
+#include "MesajKutusu.h"
 #include "OrtakDegiskenler.h"
 #include "OrtakYordamlar.h"
 #include "ResimKutusu.h"
@@ -16,6 +18,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -110,11 +113,11 @@ void AnaForm::OyunuKaydetOnayı_Click()
 
 void AnaForm::KapatmadanKaydet()
 {
-    AyarlarıKaydet();
+    AyarlarıKaydet(KapanmaNedeni::OturumSonu);
 }
 
 // One write for the whole save: a kill at any moment leaves the last save's file or this one.
-void AnaForm::AyarlarıKaydet()
+void AnaForm::AyarlarıKaydet(KapanmaNedeni neden)
 {
     AnaFormAyarları ayarlar;
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
@@ -124,11 +127,28 @@ void AnaForm::AyarlarıKaydet()
     ayarlar.örnekGöster = FotoğrafınÖrneğiniGöster->checkState();
     ayarlar.oyunuKaydet = OyunuKaydetOnayı->checkState();
     ayarlar.sesleriKapat = SesleriKapatOnayı->checkState();
-    Adım(HataTarzı::Sessiz, [&] {
+    try {
         Ayarlar().TekYazımda([&] {
             ayarlar.Yaz(Ayarlar());
             if (OyunSürüyor() && OyunuKaydetOnayı->checkState() == Qt::Checked)
                 oturum.OyunuKaydet(Ayarlar());
         });
+    } catch (const ÇalışmaHatası &hata) {
+        KaydedilemediğiniSöyle(neden, hata);
+    }
+}
+
+// A save the player started that fails is told in a box; one the system asked for, with no one
+// to read a box, in one line on the standard error.
+void AnaForm::KaydedilemediğiniSöyle(KapanmaNedeni neden, const ÇalışmaHatası &hata)
+{
+    const QString metin = Dizge(3001).arg(hata.Açıklama());
+    if (neden == KapanmaNedeni::OturumSonu || neden == KapanmaNedeni::GörevYöneticisi) {
+        std::fprintf(stderr, "tilora: %s\n", qPrintable(metin));
+        return;
+    }
+    Adım(HataTarzı::Sessiz, [&] {
+        MesajKutusunuOrtala();
+        MesajGöster(metin, MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
     });
 }

@@ -23,6 +23,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMimeData>
+#include <QPointer>
 
 namespace {
 
@@ -232,21 +233,30 @@ void AnaForm::dropEvent(QDropEvent *olay)
     QMetaObject::invokeMethod(this, [this, yol] { FotoğrafBırakıldı(yol); }, Qt::QueuedConnection);
 }
 
+// Decoded off the interface thread, so that however slow the picture the window goes on
+// answering; taken once no box is open, as the photo dialog's OK would take it.
 void AnaForm::FotoğrafBırakıldı(const QString &yol)
 {
-    std::optional<Fotoğraf> fotoğraf;
-    try {
-        fotoğraf = FotoğrafıYükle(yol);
-    } catch (const ÇalışmaHatası &) {
-        Adım(HataTarzı::Bildir, [&] {
-            MesajKutusunuOrtala();
-            MesajGöster(Dizge(3416).arg(QFileInfo(yol).fileName()), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
+    const QPointer<AnaForm> pencere(this);
+    fotoğrafYükleyici.Başlat(
+        yol,
+        [pencere, yol](const Fotoğraf &fotoğraf) {
+            KutularKapanınca([pencere, yol, fotoğraf] {
+                if (!pencere)
+                    return;
+                Adım(HataTarzı::Bildir, [&] { FotoğrafYolu = yol; });
+                Adım(HataTarzı::Bildir, [&] {
+                    pencere->FotoğrafıAl(fotoğraf);
+                    pencere->ParçalaraBölSeçeneği_Click(SonBölme);
+                });
+            });
+        },
+        [yol](const ÇalışmaHatası &) {
+            KutularKapanınca([yol] {
+                Adım(HataTarzı::Bildir, [&] {
+                    MesajKutusunuOrtala();
+                    MesajGöster(Dizge(3416).arg(QFileInfo(yol).fileName()), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
+                });
+            });
         });
-        return;
-    }
-    Adım(HataTarzı::Bildir, [&] { FotoğrafYolu = yol; });
-    Adım(HataTarzı::Bildir, [&] {
-        FotoğrafıAl(*fotoğraf);
-        ParçalaraBölSeçeneği_Click(SonBölme);
-    });
 }

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
@@ -22,6 +23,8 @@ namespace {
 constexpr int İşaretSüresiMs = 1500;
 // One slide of the solution at a time, slowly enough to follow it.
 constexpr int ÇözümAdımıMs = 250;
+// An answer that takes longer than a glance shows that the game is thinking.
+constexpr int DüşünmeGöstergesiMs = 300;
 
 }  // namespace
 
@@ -53,12 +56,16 @@ void AnaForm::YardımıKur()
     });
     çözümZamanlayıcısı.setInterval(ÇözümAdımıMs);
     connect(&çözümZamanlayıcısı, &QTimer::timeout, this, &AnaForm::ÇözümAdımı);
+    düşünmeSüresi.setSingleShot(true);
+    düşünmeSüresi.setInterval(DüşünmeGöstergesiMs);
+    connect(&düşünmeSüresi, &QTimer::timeout, this, [this] { tahtaGörünümü->DüşünceyiGöster(Dizge(3210)); });
 }
 
 // The board is about to change: a search for the old one is of no use, nor is its mark.
 void AnaForm::YardımıBırak()
 {
     çözümAraması->Vazgeç();
+    DüşünmeyiBitir();
     işaretSüresi.stop();
     if (const QPointer<ResimKutusu> parça = std::exchange(işaretliParça, nullptr))
         parça->İşaretle(false);
@@ -68,7 +75,9 @@ void AnaForm::YardımıBırak()
 // a board that no slides can solve (a tampered game) is told so.
 void AnaForm::ÇözümüSor(std::function<void(const QList<int> &)> çözüldüğünde)
 {
+    düşünmeSüresi.start();
     çözümAraması->Başlat(oturum.Tahtası(), [this, çözüldüğünde = std::move(çözüldüğünde)](const Çözüm &çözüm) {
+        DüşünmeyiBitir();
         if (çözüm.durum == Çözüm::Durum::Çözülemez) {
             Adım(HataTarzı::Bildir, [] {
                 MesajKutusunuOrtala();
@@ -78,6 +87,20 @@ void AnaForm::ÇözümüSor(std::function<void(const QList<int> &)> çözüldü�
             çözüldüğünde(çözüm.hamleler);
         }
     });
+}
+
+void AnaForm::DüşünmeyiBitir()
+{
+    düşünmeSüresi.stop();
+    tahtaGörünümü->DüşünceyiGöster({});
+}
+
+void AnaForm::EscTuşu()
+{
+    if (çözümAraması->Sürüyor())
+        YardımıBırak();
+    else
+        ÇıkışDüğmesi->click();
 }
 
 void AnaForm::İpucu_Click()

@@ -25,6 +25,8 @@ public:
     // Looks for the solution of `tahta` as it stands and hands it to `bitince`.
     void Başlat(const Tahta &tahta, std::function<void(const Çözüm &)> bitince);
     void Vazgeç();
+    // A search has been asked for and its answer has not come yet.
+    bool Sürüyor() const { return vazgeç != nullptr; }
     // Starts loading or building the 4 x 4 tables in the background, so that a search asked
     // for soon does not wait for them.
     void TablolarıHazırla() { çözücü.TablolarıHazırla(); }

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 
@@ -182,6 +183,37 @@ void TahtaGörünümü::Duyur(const QString &metin)
     }
     QAccessibleEvent olay(odak, QAccessible::Focus);
     QAccessible::updateAccessibility(&olay);
+}
+
+void TahtaGörünümü::DüşünceyiGöster(const QString &metin)
+{
+    if (metin.isEmpty()) {
+        if (düşünce && düşünce->isVisible()) {
+            düşünce->hide();
+            Duyur({});
+        }
+        return;
+    }
+    if (!düşünce) {
+        düşünce = new QLabel(this);
+        düşünce->setAutoFillBackground(true);
+        düşünce->setBackgroundRole(QPalette::ToolTipBase);
+        düşünce->setForegroundRole(QPalette::ToolTipText);
+        düşünce->setFrameStyle(QFrame::Box | QFrame::Plain);
+        düşünce->setMargin(6);
+    }
+    düşünce->setText(metin);
+    QRect taşlar;
+    for (const QPointer<ResimKutusu> &parça : std::as_const(parçalar))
+        if (parça)
+            taşlar |= parça->geometry();
+    düşünce->adjustSize();
+    QRect yer = düşünce->rect();
+    yer.moveCenter(taşlar.isEmpty() ? rect().center() : taşlar.center());
+    düşünce->move(yer.topLeft());
+    düşünce->show();
+    düşünce->raise();
+    Duyur(metin);
 }
 
 void TahtaGörünümü::KaymayıÇiz(ResimKutusu *parça, QPoint nereden)

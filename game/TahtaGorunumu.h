@@ -11,6 +11,7 @@
 
 class QAccessibleInterface;
 class QAction;
+class QLabel;
 class QMenu;
 class ResimKutusu;
 
@@ -52,6 +53,10 @@ public:
     QAccessibleInterface *Duyurucu(int sıra) const { return duyurucular[sıra]; }
     QAccessibleInterface *Duyuran() const;
 
+    // Shows `metin` over the middle of the tiles, above them all, and tells a screen reader, while
+    // the game is thinking; an empty text takes it away and gives the board its name back.
+    void DüşünceyiGöster(const QString &metin);
+
     // Draws the slide of `parça`, already at its place with its new picture, from `nereden`
     // (the board's coordinates) over about 100 ms. A slide still running ends first; while the
     // window is hidden or minimised the tile simply stays at its place.
@@ -73,6 +78,7 @@ private:
     QRect OdakÇerçevesi() const;
 
     QMenu *bağlamMenüsü;
+    QLabel *düşünce = nullptr;
     QList<QPointer<ResimKutusu>> parçalar;
     std::array<QAccessibleInterface *, 2> duyurucular;
     int duyuran = -1;

@@ -140,6 +140,9 @@ void FotoğrafSeçFormu::KlasörListesi_Change()
         Adım(HataTarzı::Sessiz, [this] { KlasörListesi->YolAta(QDir::currentPath()); });
 }
 
+// The file is read off the interface thread, so no picture holds up the dialog; a newer
+// selection abandons the load under way. One that is no readable picture leaves the holder as
+// it was.
 void FotoğrafSeçFormu::DosyaListesi_Click()
 {
     Adım(HataTarzı::Sessiz, [this] {
@@ -147,10 +150,23 @@ void FotoğrafSeçFormu::DosyaListesi_Click()
         if (ad.isEmpty())
             return;
         const QString yol = KlasördekiDosya(DosyaListesi->Yol(), ad);
-        // A file that is no readable picture throws here and leaves the holder as it was.
-        OrjinalFotoğrafKutusu = {FotoğrafıYükle(yol), yol};
-        OrjinalFotoğrafKutusu_Change();
+        ÖnizlemeKutusu->setCursor(Qt::BusyCursor);
+        yükleyici.Başlat(
+            yol,
+            [this, yol](const Fotoğraf &fotoğraf) {
+                OrjinalFotoğrafKutusu = {fotoğraf, yol};
+                OrjinalFotoğrafKutusu_Change();
+                YüklemeBitti();
+            },
+            [this](const ÇalışmaHatası &) { YüklemeBitti(); });
     });
+}
+
+void FotoğrafSeçFormu::YüklemeBitti()
+{
+    ÖnizlemeKutusu->unsetCursor();
+    if (std::exchange(tamamBekliyor, false))
+        TamamDüğmesi_Click();
 }
 
 void FotoğrafSeçFormu::OrjinalFotoğrafKutusu_Change()
@@ -165,6 +181,11 @@ void FotoğrafSeçFormu::OrjinalFotoğrafKutusu_Change()
 
 void FotoğrafSeçFormu::TamamDüğmesi_Click()
 {
+    // OK while the selected file still loads takes effect once it has: as if it had loaded at the click.
+    if (yükleyici.Yüklüyor()) {
+        tamamBekliyor = true;
+        return;
+    }
     if (OrjinalFotoğrafKutusu.fotoğraf.BoşMu()) {
         Adım(HataTarzı::Bildir, [] {
             MesajKutusunuOrtala();
@@ -193,6 +214,8 @@ void FotoğrafSeçFormu::İptalDüğmesi_Click()
 
 void FotoğrafSeçFormu::done(int sonuç)
 {
+    yükleyici.Bırak();
+    tamamBekliyor = false;
     Form_QueryUnload();
     QDialog::done(sonuç);
 }

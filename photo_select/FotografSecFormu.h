@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fotograf.h"
+#include "FotografYukleyici.h"
 
 #include <QDialog>
 #include <QList>
@@ -16,8 +17,8 @@ class ResimKutusu;
 class SürücüListeKutusu;
 
 // The photo selection dialog: drives, folders and the photo files of the current folder, with a
-// preview of the selected photo. OK hands the previewed photo to the owner; every close
-// remembers the folder shown.
+// preview of the selected photo, loaded in the background. OK hands the previewed photo to the
+// owner; every close remembers the folder shown.
 class FotoğrafSeçFormu : public QDialog {
 public:
     // `fotoğrafıTeslimEt` receives the previewed photo when OK is accepted, after FotoğrafYolu
@@ -53,9 +54,13 @@ private:
     void SürücüListesi_Change();
     void KlasörListesi_Change();
     void DosyaListesi_Click();
+    void YüklemeBitti();
     void OrjinalFotoğrafKutusu_Change();
     void TamamDüğmesi_Click();
     void İptalDüğmesi_Click();
 
     std::function<void(const Fotoğraf &)> fotoğrafıTeslimEt;
+    FotoğrafYükleyici yükleyici;
+    // OK was pressed while the selected file was loading.
+    bool tamamBekliyor = false;
 };

@@ -18,6 +18,7 @@
 #include "Yollar.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 
 #include <cstdio>
@@ -52,17 +53,38 @@ int KomutSatırınaYanıtVer(int argc, char *argv[])
     return 0;
 }
 
+// Checks that drive the real program wait for it, never for a fixed time: when TILORA_READY_FILE
+// names a file, the program makes it once the window is shown and its event loop runs, and when
+// a game was laid back, once the game's clock has ticked.
+void HazırOlduğunuBildir(AnaForm &anaForm)
+{
+    const QString yol = qEnvironmentVariable("TILORA_READY_FILE");
+    if (yol.isEmpty())
+        return;
+    anaForm.Hazırken([yol] { QFile(yol).open(QIODevice::WriteOnly); });
+}
+
 }  // namespace
 
 int Main(int argc, char *argv[])
 {
+    SonlandırmaSinyalleriniYakala();
     using enum KomutSatırı::İstek;
     if (const auto istek = KomutSatırınıOku(Argümanlar(argc, argv)).istek; istek == Yardım || istek == Sürüm)
         return KomutSatırınaYanıtVer(argc, argv);
 
+    // Told to end before the main window exists, the program closes any box and makes no other;
+    // the window, once loaded, closes at once and saves as every close does.
+    QPointer<AnaForm> pencere;
     const std::unique_ptr<QApplication> uygulama = UygulamayıBaşlat(argc, argv);
     if (!uygulama)
         return 1;
+    SonlandırmaSinyalleriniBağla([&pencere] {
+        if (pencere)
+            pencere->Kapat(KapanmaNedeni::GörevYöneticisi);
+        else
+            SistemKapanışı::İste(nullptr);
+    });
     ÇevirileriYükle();
     // Read again without the options the application object has taken for itself.
     const KomutSatırı komut = KomutSatırınıOku(QCoreApplication::arguments());
@@ -86,6 +108,7 @@ int Main(int argc, char *argv[])
     Adım(HataTarzı::Bildir, AyarDosyasınıDenetle);
 
     AnaForm anaForm;
+    pencere = &anaForm;
     QObject::connect(&tekKopya, &TekKopya::frontRequested, &anaForm, [&anaForm](const QByteArray &belirteç, const QString &fotoğraf) {
         anaForm.ÖneGel(belirteç);
         if (!fotoğraf.isEmpty())
@@ -94,12 +117,14 @@ int Main(int argc, char *argv[])
                     pencere->FotoğrafBırakıldı(fotoğraf);
             });
     });
-    SonlandırmaSinyalleriniBağla([&anaForm] { anaForm.Kapat(KapanmaNedeni::GörevYöneticisi); });
     Oturumİstekleriniİşle(anaForm, [&anaForm] { anaForm.KapatmadanKaydet(); },
                           [&anaForm] { anaForm.Kapat(KapanmaNedeni::OturumSonu); });
     anaForm.Form_Load();
     // A photo given at the start replaces the remembered one, as the photo dialog's OK would.
     if (!komut.fotoğraf.isEmpty())
         anaForm.FotoğrafBırakıldı(komut.fotoğraf);
+    if (SistemKapanışı::İstendi())
+        QMetaObject::invokeMethod(&anaForm, [&anaForm] { anaForm.Kapat(KapanmaNedeni::GörevYöneticisi); }, Qt::QueuedConnection);
+    HazırOlduğunuBildir(anaForm);
     return uygulama->exec();
 }

@@ -1,5 +1,6 @@
 #include "EnIyiSonuclar.h"
 
+#include "BozukDosya.h"
 #include "CalismaHatasi.h"
 #include "Dizgeler.h"
 #include "DuzenliDosya.h"
@@ -8,7 +9,6 @@
 #include "Yollar.h"
 
 #include <QCollator>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -22,7 +22,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A results file is a few hundred bytes a photo; anything far larger is not one of ours.
+// A result takes about a hundred bytes: the file holds those of some 150,000 photos, and anything
+// larger is not one the game wrote.
 constexpr qint64 EnBüyükDosya = 16 * 1024 * 1024;
 constexpr qint64 EnUzunSüre = 24 * 3600;
 
@@ -51,14 +52,17 @@ std::optional<qint64> Sayı(const QJsonObject &girdi, QStringView alan, qint64 e
     return qint64(sayı);
 }
 
-// Moves the damaged file aside under a name no earlier copy has; empty when it could not be moved.
-QString KenaraAl(const QString &yol)
+QJsonObject Nesne(const SonuçSatırı &kayıt)
 {
-    for (const QString &ad : BozukKopyaAdları(yol)) {
-        if (!QFileInfo::exists(ad))
-            return QFile::rename(yol, ad) ? ad : QString();
-    }
-    return {};
+    QJsonObject girdi{{u"division"_s, kayıt.anahtar.bölmeSayısı},
+                      {u"photo"_s, kayıt.anahtar.fotoğrafYolu},
+                      {u"width"_s, kayıt.anahtar.fotoğrafBoyutu.width()},
+                      {u"height"_s, kayıt.anahtar.fotoğrafBoyutu.height()},
+                      {u"seconds"_s, kayıt.sonuç.saniye},
+                      {u"clicks"_s, kayıt.sonuç.hamle}};
+    if (kayıt.sonuç.tarih.isValid())
+        girdi.insert(u"date"_s, kayıt.sonuç.tarih.toString(Qt::ISODate));
+    return girdi;
 }
 
 QString &Klasör()
@@ -80,11 +84,10 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
         yazmaKapalı = true;
         return;
     }
-    const QByteArray bayt = dosya.read(EnBüyükDosya + 1);
-    dosya.close();
     std::optional<QList<QJsonObject>> girdiler;
-    if (bayt.size() <= EnBüyükDosya)
-        girdiler = Girdiler(bayt);
+    if (dosya.size() <= EnBüyükDosya)
+        girdiler = Girdiler(dosya.readAll());
+    dosya.close();
     for (const QJsonObject &girdi : girdiler.value_or(QList<QJsonObject>())) {
         const auto bölme = Sayı(girdi, u"division", 3, 5);
         const auto genişlik = Sayı(girdi, u"width", 1, std::numeric_limits<qint32>::max());
@@ -102,7 +105,7 @@ EnİyiSonuçlar::EnİyiSonuçlar(QString yol) : dosyaYolu(std::move(yol))
     if (girdiler)
         return;
     kayıtlar.clear();
-    bozukDosyaKopyası = KenaraAl(dosyaYolu);
+    bozukDosyaKopyası = BozukDosyayıKenaraKoy(dosyaYolu);
     yazmaKapalı = bozukDosyaKopyası.isEmpty();
     if (!yazmaKapalı)
         qWarning("tilora: the best results file was damaged and was kept as %s", qPrintable(bozukDosyaKopyası));
@@ -120,15 +123,17 @@ Yenilik EnİyiSonuçlar::Ekle(const SonuçAnahtarı &anahtar, qint64 saniye, qin
 {
     const auto bulunan = std::find_if(kayıtlar.begin(), kayıtlar.end(),
                                       [&](const SonuçSatırı &kayıt) { return kayıt.anahtar == anahtar; });
+    SonuçSatırı yeni{anahtar, {saniye, hamle, gün}};
     Yenilik yenilik{true, true};
-    if (bulunan == kayıtlar.end()) {
-        kayıtlar.append({anahtar, {saniye, hamle, gün}});
-    } else {
-        EnİyiSonuç &sonuç = bulunan->sonuç;
-        yenilik = {saniye < sonuç.saniye, hamle < sonuç.hamle};
-        sonuç = {std::min(saniye, sonuç.saniye), std::min(hamle, sonuç.hamle),
-                 yenilik.süre || yenilik.hamle ? gün : sonuç.tarih};
+    if (bulunan != kayıtlar.end()) {
+        const EnİyiSonuç &önceki = bulunan->sonuç;
+        yenilik = {saniye < önceki.saniye, hamle < önceki.hamle};
+        yeni.sonuç = {std::min(saniye, önceki.saniye), std::min(hamle, önceki.hamle),
+                      yenilik.süre || yenilik.hamle ? gün : önceki.tarih};
+        kayıtlar.erase(bulunan);
     }
+    // The photo played last goes last: the one left longest unplayed is the first to go.
+    kayıtlar.append(yeni);
     return yenilik;
 }
 
@@ -166,20 +171,24 @@ void EnİyiSonuçlar::Yaz(const QList<SonuçSatırı> &yazılacak) const
 {
     if (yazmaKapalı)
         throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
-    QJsonArray girdiler;
-    for (const SonuçSatırı &kayıt : yazılacak) {
-        QJsonObject girdi{{u"division"_s, kayıt.anahtar.bölmeSayısı},
-                          {u"photo"_s, kayıt.anahtar.fotoğrafYolu},
-                          {u"width"_s, kayıt.anahtar.fotoğrafBoyutu.width()},
-                          {u"height"_s, kayıt.anahtar.fotoğrafBoyutu.height()},
-                          {u"seconds"_s, kayıt.sonuç.saniye},
-                          {u"clicks"_s, kayıt.sonuç.hamle}};
-        if (kayıt.sonuç.tarih.isValid())
-            girdi.insert(u"date"_s, kayıt.sonuç.tarih.toString(Qt::ISODate));
-        girdiler.append(girdi);
+    DosyayıBütünYaz(dosyaYolu, Yazıya(yazılacak));
+}
+
+QByteArray EnİyiSonuçlar::Yazıya(const QList<SonuçSatırı> &yazılacak)
+{
+    // Compact, as the reader's limit counts bytes; from the latest back, as many as it takes.
+    const QByteArray baş = R"({"results":[)", son = "]}";
+    QList<QByteArray> girdiler;
+    qint64 boyut = baş.size() + son.size();
+    for (auto kayıt = yazılacak.crbegin(); kayıt != yazılacak.crend(); ++kayıt) {
+        QByteArray girdi = QJsonDocument(Nesne(*kayıt)).toJson(QJsonDocument::Compact);
+        boyut += girdi.size() + (girdiler.isEmpty() ? 0 : 1);
+        if (boyut > EnBüyükDosya)
+            break;
+        girdiler.append(std::move(girdi));
     }
-    QDir().mkpath(QFileInfo(dosyaYolu).path());
-    DosyayıBütünYaz(dosyaYolu, QJsonDocument(QJsonObject{{u"results"_s, girdiler}}).toJson());
+    std::reverse(girdiler.begin(), girdiler.end());
+    return baş + girdiler.join(',') + son;
 }
 
 QString EnİyiSonuçlarDosyası()

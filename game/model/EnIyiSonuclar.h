@@ -39,9 +39,9 @@ struct Yenilik {
 };
 
 // The best results of every photo and division, kept in a JSON file of their own, written
-// atomically. A file that is no sound results file is set aside under a new name and the
-// results start empty; it is replaced at the next write. A file that cannot be read, or a
-// damaged one that cannot be set aside, is never written over.
+// atomically. A file that is no sound results file, or larger than the reader takes, is set
+// aside under a new name and the results start empty; it is replaced at the next write. A file
+// that cannot be read, or a damaged one that cannot be set aside, is never written over.
 class EnİyiSonuçlar {
 public:
     explicit EnİyiSonuçlar(QString dosyaYolu);
@@ -60,8 +60,9 @@ public:
     // results are then kept.
     void Temizle();
 
-    // Writes every result to the file at once. Throws ÇalışmaHatası when it cannot; the results
-    // are then kept for as long as the program runs.
+    // Writes the results to the file at once, as many as the reader takes: when they would not
+    // fit, the photos left longest unplayed are dropped. Throws ÇalışmaHatası with the system's
+    // reason when it cannot write; the results are then kept for as long as the program runs.
     void Kaydet() const;
 
     // Where a damaged file was set aside when it was read; empty when it was sound.
@@ -69,6 +70,7 @@ public:
 
 private:
     void Yaz(const QList<SonuçSatırı> &yazılacak) const;
+    static QByteArray Yazıya(const QList<SonuçSatırı> &yazılacak);
 
     QString dosyaYolu;
     QString bozukDosyaKopyası;

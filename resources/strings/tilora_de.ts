@@ -374,5 +374,13 @@ Wenigste Klicks: %3</translation>
         <source>%1 (file missing)</source>
         <translation>%1 (Datei fehlt)</translation>
     </message>
+    <message id="3210">
+        <source>Thinking... Esc stops it.</source>
+        <translation>Ich denke nach... Esc bricht ab.</translation>
+    </message>
+    <message id="3001">
+        <source>The game could not be saved: %1</source>
+        <translation>Das Spiel konnte nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 </TS>

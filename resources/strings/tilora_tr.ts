@@ -367,5 +367,13 @@ En az tıklama: %3</translation>
         <source>%1 (file missing)</source>
         <translation>%1 (dosya yok)</translation>
     </message>
+    <message id="3210">
+        <source>Thinking... Esc stops it.</source>
+        <translation>Düşünüyor... Esc ile durdurun.</translation>
+    </message>
+    <message id="3001">
+        <source>The game could not be saved: %1</source>
+        <translation>Oyun kaydedilemedi: %1</translation>
+    </message>
 </context>
 </TS>

@@ -170,19 +170,58 @@ private slots:
         QVERIFY(tekKopya.İlkKopyaMı());
     }
 
+    // A copy killed at any moment of its start leaves a lock that the next start takes over:
+    // one naming its process, or one it was killed before naming it in.
+    void crashedCopyDoesNotBlock_data()
+    {
+        QTest::addColumn<bool>("sahipsiz");
+        QTest::newRow("lock of a killed copy") << false;
+        QTest::newRow("lock naming no process") << true;
+    }
     void crashedCopyDoesNotBlock()
     {
+        QFETCH(bool, sahipsiz);
         Program program;
         QProcess çöken;
         program.Başlat(çöken);
         QVERIFY(çöken.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(!QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.lock")}).isEmpty(), 20000);
+        const auto kilitler = [&] { return QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.lock")}); };
+        QTRY_VERIFY_WITH_TIMEOUT(!kilitler().isEmpty(), 20000);
         ::kill(pid_t(çöken.processId()), SIGKILL);
         QVERIFY(çöken.waitForFinished());
         // Its lock file is still there, but its process is gone.
-        QVERIFY(!QDir(program.çalışma.path()).entryList({QStringLiteral("tilora-*.lock")}).isEmpty());
+        QVERIFY(!kilitler().isEmpty());
+        if (sahipsiz)
+            QVERIFY(QFile(program.çalışma.filePath(kilitler().constFirst())).open(QIODevice::WriteOnly | QIODevice::Truncate));
         TekKopya sonraki(Başlık, program.çalışma.path());
         QVERIFY(sonraki.İlkKopyaMı());
+    }
+
+    // Told to end while the notice about a damaged settings file is open, before the main window
+    // exists: the notice closes, the game ends as for the task manager and saves, and a file
+    // damaged the same way again is not kept a second time.
+    void terminationDuringTheDamageNotice()
+    {
+        Program program;
+        const QDir ayarlar = QFileInfo(program.AyarDosyası()).dir();
+        QVERIFY(ayarlar.mkpath(QStringLiteral(".")));
+        for (int başlatma = 0; başlatma < 2; ++başlatma) {
+            QFile bozuk(program.AyarDosyası());
+            QVERIFY(bozuk.open(QIODevice::WriteOnly) && bozuk.write("bozuk satır\n") > 0);
+            bozuk.close();
+            QProcess süreç;
+            program.Başlat(süreç);
+            // The damaged file is set aside just before the notice opens, which waits for an answer.
+            QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(program.AyarDosyası()), 20000);
+            ::kill(pid_t(süreç.processId()), SIGTERM);
+            QVERIFY(süreç.waitForFinished(20000));
+            QCOMPARE(süreç.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(süreç.exitCode(), 0);
+            QFile kaydedilen(program.AyarDosyası());
+            QVERIFY(kaydedilen.open(QIODevice::ReadOnly));
+            QVERIFY(kaydedilen.readAll().startsWith("[Ayarlar]\n"));
+            QCOMPARE(ayarlar.entryList({QStringLiteral("Velbor-Eng.ini.damaged-*")}, QDir::Files).size(), 1);
+        }
     }
 
     void secondStartEndsAndWritesNothing()

@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(yeniden.Oku(metin, metin, "yok"), bölümAdıOlur ? metin : "yok");
     }
 
-    // A file is read, or, when damaged, copied aside byte for byte with the store starting empty.
+    // A file is read, or, when damaged, set aside byte for byte with the store starting empty.
     void acilis_data()
     {
         QTest::addColumn<QByteArray>("içerik");
@@ -132,6 +132,13 @@ private slots:
         AyarDeposu depo(yol);
         QVERIFY(depo.BölümüOku("A").isEmpty());
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.Yaz("A", "k", "v"));
+        // A save that skips each failing change still hears that nothing was saved.
+        QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.TekYazımda([&] {
+            try {
+                depo.Yaz("A", "k", "v");
+            } catch (const ÇalışmaHatası &) {
+            }
+        }));
         QVERIFY(QFileInfo(yol).exists() && !QFileInfo(yol).isFile());
     }
 

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
@@ -270,6 +271,29 @@ private slots:
         // The clock as it stands after the notice, not the 24 hours it showed.
         if (kutu == "notice")
             QCOMPARE(Ayarlar().Oku(QStringLiteral("Oyun\\Bilgiler"), QStringLiteral("Saat Bilgisi")), QStringLiteral("0"));
+    }
+
+    // A save the player started that fails is told once, with the reason; one the system asked
+    // for opens no box.
+    void aFailedSaveIsTold()
+    {
+        auto form = AçılmışForm();
+        QFile engel(ortam->AyarKlasörü() + QStringLiteral("/engel"));
+        QVERIFY(engel.open(QIODevice::WriteOnly));
+        // A file stands where the settings' folder would be made.
+        AyarKlasörünüBelirle(engel.fileName());
+        AyarlarıKapat();
+        form->ÇıkışDüğmesi_Click();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(ortam->mesajlar.size(), 1);
+        QVERIFY2(ortam->mesajlar[0].metin.startsWith(QStringLiteral("The game could not be saved: ")),
+                 qPrintable(ortam->mesajlar[0].metin));
+        QVERIFY(ortam->mesajlar[0].metin.size() > QStringLiteral("The game could not be saved: ").size());
+
+        form = AçılmışForm();
+        form->Kapat(KapanmaNedeni::GörevYöneticisi);
+        QTRY_VERIFY(!form->isVisible());
+        QCOMPARE(ortam->mesajlar.size(), 1);
     }
 
     void closeWhileMinimisedKeepsThePosition()

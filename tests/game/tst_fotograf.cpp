@@ -1,6 +1,7 @@
 // The photo loader and the pieces cut from a photo.
 #include "CalismaHatasi.h"
 #include "Fotograf.h"
+#include "FotografYukleyici.h"
 #include "TestFotografi.h"
 #include "Yerlesim.h"
 
@@ -34,11 +35,12 @@ QByteArray YanYatırılmış(QByteArray jpeg)
     return jpeg.insert(2, blok);
 }
 
-// The same picture, claiming in its frame header to be 60000 x 60000 pixels.
-QByteArray DevGibi(QByteArray jpeg)
+// The picture claiming another size in its frame header.
+QByteArray BoyutuDeğişmiş(QByteArray jpeg, QSize boyut)
 {
     const qsizetype çerçeve = jpeg.indexOf(QByteArray::fromHex("ffc0"));
-    jpeg.replace(çerçeve + 5, 4, QByteArray::fromHex("ea60ea60"));
+    qToBigEndian<quint16>(quint16(boyut.height()), jpeg.data() + çerçeve + 5);
+    qToBigEndian<quint16>(quint16(boyut.width()), jpeg.data() + çerçeve + 7);
     return jpeg;
 }
 
@@ -103,7 +105,9 @@ private slots:
         QTest::newRow("truncated") << "cut.jpg" << jpeg.left(jpeg.size() / 2) << HataNo::GeçersizResim;
         QTest::newRow("empty") << "empty.jpg" << QByteArray() << HataNo::GeçersizResim;
         QTest::newRow("text named .jpg") << "notes.jpg" << QByteArray("shopping list\n") << HataNo::GeçersizResim;
-        QTest::newRow("claims 60000 x 60000") << "huge.jpg" << DevGibi(jpeg) << HataNo::GeçersizResim;
+        QTest::newRow("claims 60000 x 60000") << "huge.jpg" << BoyutuDeğişmiş(jpeg, {60000, 60000}) << HataNo::GeçersizResim;
+        QTest::newRow("claims 20000 x 15000, beyond any camera") << "camera.jpg" << BoyutuDeğişmiş(jpeg, {20000, 15000})
+                                                                 << HataNo::GeçersizResim;
     }
 
     void unreadableFilesAreRefused()
@@ -119,6 +123,53 @@ private slots:
         QVERIFY(QDir().mkpath(dizin));
         QCOMPARE(HataNumarası(fifo), HataNo::DosyaErişimHatası);
         QCOMPARE(HataNumarası(dizin), HataNo::DosyaErişimHatası);
+    }
+
+    // Zeros behind a picture's header, the disk holding none of them, then its end marker: more
+    // bytes than its pixels could fill are refused before a byte of them is read.
+    void oversizedFilesAreRefused_data()
+    {
+        QTest::addColumn<qint64>("bayt");
+        QTest::newRow("a small picture in 40 MB") << (qint64(40) << 20);
+        QTest::newRow("4 GiB") << (qint64(4) << 30);
+    }
+    void oversizedFilesAreRefused()
+    {
+        QFETCH(qint64, bayt);
+        QFile dosya(klasör.filePath(QStringLiteral("sparse.jpg")));
+        QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.resize(bayt));
+        const QByteArray jpeg = Jpeg(QSize(320, 240));
+        QVERIFY(dosya.write(jpeg.chopped(2)) > 0 && dosya.seek(bayt - 2) && dosya.write("\xFF\xD9") == 2);
+        dosya.close();
+        QCOMPARE(HataNumarası(dosya.fileName()), HataNo::GeçersizResim);
+    }
+
+    // Off the interface thread, each load's photo or error arrives later, on the thread that
+    // started it; a load abandoned by a newer one never arrives, and reads no further.
+    void backgroundLoads()
+    {
+        const QString iyi = Yaz(QStringLiteral("good.jpg"), Jpeg(QSize(320, 240)));
+        const QString kötü = Yaz(QStringLiteral("cut.jpg"), Jpeg(QSize(320, 240)).left(900));
+        QStringList gelenler;
+        FotoğrafYükleyici yükleyici;
+        const auto başlat = [&](const QString &yol) {
+            yükleyici.Başlat(
+                yol, [&, yol](const Fotoğraf &f) { gelenler << QFileInfo(yol).fileName() + QStringLiteral(" %1").arg(f.Boyut().width()); },
+                [&, yol](const ÇalışmaHatası &h) { gelenler << QFileInfo(yol).fileName() + QStringLiteral(" %1").arg(h.Numara()); });
+            QVERIFY(yükleyici.Yüklüyor());
+        };
+        başlat(klasör.filePath(QStringLiteral("missing.jpg")));
+        QTRY_COMPARE(gelenler, QStringList{QStringLiteral("missing.jpg 53")});
+        başlat(iyi);
+        başlat(kötü);
+        QTRY_COMPARE(gelenler.size(), 2);
+        başlat(kötü);
+        başlat(iyi);
+        QTRY_VERIFY(!yükleyici.Yüklüyor());
+        QCOMPARE(gelenler, (QStringList{QStringLiteral("missing.jpg 53"), QStringLiteral("cut.jpg 481"), QStringLiteral("good.jpg 320")}));
+
+        const std::atomic<bool> vazgeçildi{true};
+        QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, FotoğrafıYükle(iyi, QSize(100, 100), &vazgeçildi));
     }
 
     void topDownBitmapLoads()

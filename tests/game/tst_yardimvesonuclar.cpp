@@ -222,7 +222,7 @@ private slots:
             form->GeriAl();
             break;
         }
-        QCOMPARE(QApplication::focusWidget(), Pano(*form));
+        QTRY_COMPARE(QApplication::focusWidget(), Pano(*form));
         const QList<int> önce = Gösterilen(*form);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QVERIFY(Gösterilen(*form) != önce);

@@ -143,19 +143,31 @@ private slots:
         QTRY_COMPARE(Listelenenler(*form), QStringList({"a-kotu.jpg", "c.JPG", "d.jpeg", "e.Bmp", "z-iyi.jpg"}));
         QTest::keyClick(form->DosyaListesi, Qt::Key_Home);
         form->TamamDüğmesi->click();
-        QCOMPARE(ortam->mesajlar.value(0).metin, u"Please, select photo file from the list!"_s);
+        QTRY_COMPARE(ortam->mesajlar.value(0).metin, u"Please, select photo file from the list!"_s);
         QVERIFY(form->isVisible());
 
         QTest::keyClick(form->DosyaListesi, Qt::Key_End);
+        QTRY_COMPARE(form->OrjinalFotoğrafKutusu.yol, iyi);
         const QImage önizleme = form->ÖnizlemeKutusu->Resim();
         // Twice as wide as high, squeezed to fill the whole preview.
         QCOMPARE(önizleme.size(), form->ÖnizlemeKutusu->İçBoyut());
         QTest::keyClick(form->DosyaListesi, Qt::Key_Home);
-        QCOMPARE(form->ÖnizlemeKutusu->Resim(), önizleme);
         form->TamamDüğmesi->click();
-        QVERIFY(!form->isVisible());
+        QTRY_VERIFY(!form->isVisible());
+        QCOMPARE(form->ÖnizlemeKutusu->Resim(), önizleme);
         QCOMPARE(FotoğrafYolu, iyi);
         QCOMPARE(teslimler, QList<QSize>{QSize(60, 30)});
+
+        // OK pressed while the photo still loads takes it once it has loaded. The first key
+        // selects the first row; the next selection abandons its load.
+        const auto yeniden = Aç(klasör->path());
+        QTRY_COMPARE(Listelenenler(*yeniden).size(), 5);
+        QTest::keyClick(yeniden->DosyaListesi, Qt::Key_End);
+        QTest::keyClick(yeniden->DosyaListesi, Qt::Key_End);
+        yeniden->TamamDüğmesi->click();
+        QTRY_VERIFY(!yeniden->isVisible());
+        QCOMPARE(teslimler.size(), 2);
+        QCOMPARE(ortam->mesajlar.size(), 1);
     }
 
     // The focus coming into the file list from the keyboard makes its first file current, but
@@ -174,7 +186,7 @@ private slots:
         QCOMPARE(ortam->mesajlar.value(0).metin, u"Please, select photo file from the list!"_s);
         QVERIFY(teslimler.isEmpty());
         QTest::keyClick(form->DosyaListesi, Qt::Key_Space);
-        QVERIFY(!form->ÖnizlemeKutusu->Resim().isNull());
+        QTRY_VERIFY(!form->ÖnizlemeKutusu->Resim().isNull());
     }
 
     void kapatmaAnaPencereyeDokunmaz_data()
