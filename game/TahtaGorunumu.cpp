@@ -178,8 +178,12 @@ void TahtaGörünümü::Duyur(const QString &metin)
         odak = QAccessible::queryAccessibleInterface(this);
     } else {
         duyuran = duyuran == 0 ? 1 : 0;
-        static_cast<DuyuruMetni *>(duyurucular[duyuran])->metin = metin;
         odak = duyurucular[duyuran];
+        static_cast<DuyuruMetni *>(odak)->metin = metin;
+        // Readers keep the names they have read. A name change, sent while the text has no focus
+        // and so not spoken, makes them ask for the new one when the focus comes.
+        QAccessibleEvent adDeğişti(odak, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&adDeğişti);
     }
     QAccessibleEvent olay(odak, QAccessible::Focus);
     QAccessible::updateAccessibility(&olay);
