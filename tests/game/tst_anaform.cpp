@@ -199,12 +199,6 @@ private slots:
         QCOMPARE(ortam->mesajlar.size(), 2);
         QVERIFY(!form->isVisible());
         QCOMPARE(Ayar("Son Bolme"), QStringLiteral("0"));
-
-        // Log-off and shutdown close without a question.
-        form = AçılmışForm();
-        form->Kapat(KapanmaNedeni::OturumSonu);
-        QVERIFY(!form->isVisible());
-        QCOMPARE(ortam->mesajlar.size(), 2);
     }
 
     // Told to end while a box is open, the box closes as its No, OK or Cancel would, the handler
