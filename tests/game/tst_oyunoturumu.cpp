@@ -269,9 +269,11 @@ private slots:
 
         OyunOturumu dağıtılan = Oyunda(*depo, BirKaymaKala, 7);
         dağıtılan.İpucuGösterildi();
+        dağıtılan.Tıkla(4, Kaydıran::Çözücü);
         dağıtılan.Dağıt([] { return 0.5f; });
         QVERIFY(!dağıtılan.Yardımı().VerildiMi());
         dağıtılan.İpucuGösterildi();
+        dağıtılan.Tıkla(7, Kaydıran::Çözücü);
         dağıtılan.Böl(4);
         QVERIFY(!dağıtılan.Yardımı().VerildiMi());
         // Deleting the saved game deletes its mark.
