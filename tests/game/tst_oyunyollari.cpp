@@ -2,7 +2,6 @@
 // results, a photo dropped on the window, the tiles' names for screen readers, Hint and Solve.
 #include "AnaForm.h"
 #include "AyarDeposu.h"
-#include "Cozucu.h"
 #include "EnIyiSonuclar.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
@@ -53,15 +52,6 @@ bool Bırak(AnaForm &form, const QStringList &yollar)
     QCoreApplication::sendEvent(&form, &bırakma);
     QCoreApplication::processEvents();
     return bırakma.isAccepted();
-}
-
-// The tile a hint marks; -1 when none is.
-int İşaretli(const AnaForm &form)
-{
-    for (int konum = 0; konum < Resimler(form).size(); ++konum)
-        if (Parça(form, konum)->İşaretliMi())
-            return konum;
-    return -1;
 }
 
 const QString HerİkisiYeni = QStringLiteral("New best time and fewest clicks for this photo at 3 x 3 blocks!");
@@ -309,14 +299,7 @@ private slots:
     {
         KayıtlıOyunYaz({3, 1, 2, 0, 4, 5, 7, 6, 8}, 8);
         auto form = AçılmışForm(true, true);
-        const Çözücü çözücü(ortam->AyarKlasörü());
-        const std::atomic<bool> sürsün{false};
-        const auto kalan = [&] {
-            QList<int> etiketler = Gösterilen(*form);
-            const int boş = int(etiketler.indexOf(-1));
-            etiketler[boş] = 8;
-            return çözücü.Çöz(etiketler, boş, sürsün).hamleler.size();
-        };
+        const auto kalan = [&] { return ÇözümHamleleri(*form, ortam->AyarKlasörü()).size(); };
         const qsizetype önce = kalan();
         Tuş(*form, Qt::Key_H);
         QTRY_VERIFY(İşaretli(*form) >= 0);

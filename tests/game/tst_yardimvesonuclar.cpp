@@ -2,7 +2,6 @@
 // numbers on the tiles, the records window, where the focus goes after a deal, and the pause.
 #include "AnaForm.h"
 #include "AyarDeposu.h"
-#include "Cozucu.h"
 #include "EnIyiSonuclar.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
@@ -58,25 +57,6 @@ QStringList KayıtPenceresi(AnaForm &form, const std::function<void(QDialog &)> 
     return satırlar;
 }
 
-bool İşaretVar(const AnaForm &form)
-{
-    for (int konum = 0; konum < Resimler(form).size(); ++konum)
-        if (Parça(form, konum)->İşaretliMi())
-            return true;
-    return false;
-}
-
-// Plays the running game home by the solver's slides, as clicks of the player.
-void Bitir(AnaForm &form, const QString &tablolar)
-{
-    QList<int> etiketler = Gösterilen(form);
-    const int boş = int(etiketler.indexOf(-1));
-    etiketler[boş] = int(etiketler.size()) - 1;
-    const std::atomic<bool> vazgeç{false};
-    for (const int konum : Çözücü(tablolar).Çöz(etiketler, boş, vazgeç).hamleler)
-        form.DağınıkParçalar_Click(konum);
-}
-
 }  // namespace
 
 class TestHelpAndRecords : public QObject {
@@ -96,13 +76,14 @@ private slots:
         KayıtlıOyunYaz({0, 5, 7, 4, 8, 6, 1, 3, 2}, 4);
         auto form = AçılmışForm(true, true);
         Tuş(*form, Qt::Key_H);
-        QTRY_VERIFY(İşaretVar(*form));
+        QTRY_VERIFY(İşaretli(*form) >= 0);
         for (int başlangıç = 0; başlangıç < 2; ++başlangıç) {
             form->ÇıkışDüğmesi_Click();
             form = AçılmışForm(true, true);
             QVERIFY(OyunVar(*form));
         }
-        Bitir(*form, ortam->AyarKlasörü());
+        for (const int konum : ÇözümHamleleri(*form, ortam->AyarKlasörü()))
+            form->DağınıkParçalar_Click(konum);
         QVERIFY(!OyunVar(*form));
         QCOMPARE(ortam->mesajlar.size(), 1);
         QVERIFY(ortam->mesajlar[0].metin.startsWith(QStringLiteral("Congratulations! You have completed the photo!")));
