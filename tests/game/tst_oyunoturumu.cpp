@@ -487,10 +487,6 @@ private slots:
                  (QList<AyarGirdisi>{{"Sol Bosluk", "1500"}, {"Ust Bosluk", "-300"}, {"Son Bolme", "2"},
                                      {"Son Fotograf", "/photos/a=b.jpg"}, {"Ornek Goster", "1"},
                                      {"Oyunu Kaydet", "1"}, {"Sesleri Kapat", "0"}}));
-        const AnaFormAyarları geri = AnaFormAyarları::Oku(yeni, QString());
-        QCOMPARE(geri.yer.Değer().sol, 100);
-        QCOMPARE(geri.yer.Değer().üst, -20);
-        QCOMPARE(geri.sonBölme.Değer(), 2);
         // A minimised window keeps the place stored before.
         yazılan.yer = PencereYeri{};
         yazılan.Yaz(*depo);
