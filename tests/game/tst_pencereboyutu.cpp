@@ -14,8 +14,6 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QGroupBox>
-#include <QLabel>
 #include <QScreen>
 #include <QTest>
 

@@ -9,8 +9,6 @@
 #include "TasarimYerlesimi.h"
 #include "TestFotografi.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -26,15 +24,6 @@ using Kapatış = std::function<void(FotoğrafSeçFormu &)>;
 Q_DECLARE_METATYPE(Kapatış)
 
 namespace {
-
-QByteArray Jpeg(QSize boyut, bool aşamalı = false)
-{
-    QBuffer tampon;
-    QImageWriter yazıcı(&tampon, "jpeg");
-    yazıcı.setProgressiveScanWrite(aşamalı);
-    yazıcı.write(RenkliResim(boyut));
-    return tampon.data();
-}
 
 QStringList Listelenenler(const FotoğrafSeçFormu &form)
 {
@@ -126,8 +115,8 @@ private slots:
         QTest::addColumn<QByteArray>("içerik");
         // Cut short, behind a camera's thumbnail with a scan and an end marker of its own.
         QTest::newRow("truncated, with a thumbnail")
-            << Jpeg(QSize(300, 200)).chopped(1000).insert(2, QByteArray::fromHex("ffe1 0006 ffda ffd9"));
-        QTest::newRow("22000 x 22000 progressive") << Jpeg(QSize(64, 48), true).replace(
+            << ResimBaytları(QSize(300, 200)).chopped(1000).insert(2, QByteArray::fromHex("ffe1 0006 ffda ffd9"));
+        QTest::newRow("22000 x 22000 progressive") << ResimBaytları(QSize(64, 48), "jpeg", true).replace(
             QByteArray::fromHex("ffc2 0011 08 0030 0040"), QByteArray::fromHex("ffc2 0011 08 55f0 55f0"));
     }
 
