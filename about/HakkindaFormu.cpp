@@ -6,9 +6,9 @@
 #include "Kimlik.h"
 #include "MesajKutusu.h"
 #include "RenkDegeri.h"
-#include "OrtakYordamlar.h"
 #include "ResimKutusu.h"
-#include "Yuvarlama.h"
+#include "TasarimYerlesimi.h"
+#include "Uygulama.h"
 
 #include <QMouseEvent>
 #include <QShortcut>
@@ -24,7 +24,8 @@ const QColor AltlığınKendiRengi(192, 192, 255);
 QLabel *MetneUyanEtiket(QWidget *üst, int sol, int üstKenar)
 {
     auto *etiket = new QLabel(QString::fromLatin1(YerTutucu), üst);
-    etiket->move(Piksel(sol), Piksel(üstKenar));
+    const TasarımÖlçeği ölçek = PencereÖlçeği(üst);
+    etiket->move(ölçek.Piksel(sol), ölçek.Piksel(üstKenar));
     etiket->adjustSize();
     return etiket;
 }
@@ -49,13 +50,18 @@ HakkındaFormu::HakkındaFormu(QWidget *sahip)
 void HakkındaFormu::DenetimleriKur()
 {
     setWindowTitle(QString::fromLatin1(YerTutucu));
-    setFixedSize(Piksel(5430), Piksel(3870));
     QFont yazı(QStringLiteral("Sans Serif"));
     yazı.setStyleHint(QFont::SansSerif);
-    yazı.setPointSizeF(8.25);
     setFont(yazı);
+    // At its owner's scale.
+    const TasarımÖlçeği ölçek{PencereÖlçeği(parentWidget()).çarpan, {}};
+    ÖlçeğiAta(this, ölçek);
+    setFixedSize(ölçek.Piksel(5430), ölçek.Piksel(3870));
 
-    Çerçeve = new QGroupBox(this);
+    // A plain etched frame: a style's shaded group box would show a band of another grey
+    // around the panel.
+    Çerçeve = new QFrame(this);
+    Çerçeve->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Yerleştir(Çerçeve, 300, 240, 4815, 2805);
     Altlık = new ResimKutusu(ResimKutusu::Kenar::Yok, Çerçeve);
     Yerleştir(Altlık, 120, 180, 4575, 2505);
@@ -63,10 +69,10 @@ void HakkındaFormu::DenetimleriKur()
 
     SimgeKutusu = new QLabel(Altlık);
     Yerleştir(SimgeKutusu, 360, 360, 480, 480);
-    SimgeKutusu->setPixmap(QPixmap(QStringLiteral(":/hakkinda/icons/tilora-32.png")));
+    // Drawn from the icon's own sizes at the box's device pixels, never enlarged.
+    SimgeKutusu->setPixmap(ProgramSimgesi().pixmap(SimgeKutusu->size(), devicePixelRatio()));
 
     Etiket.append(MetneUyanEtiket(Altlık, 1200, 180));
-    YazıRenginiAta(Etiket[0], 0x00C00000);
     Etiket.append(MetneUyanEtiket(Altlık, 1200, 450));
     auto *yasalUyarı = new QLabel(QString::fromLatin1(YerTutucu), Altlık);
     Yerleştir(yasalUyarı, 1200, 750, 2925, 405);
@@ -75,7 +81,7 @@ void HakkındaFormu::DenetimleriKur()
     Etiket.append(yasalUyarı);
     Etiket.append(MetneUyanEtiket(Altlık, 1200, 1200));
     MetniYaz(Etiket[3], QString::fromUtf8(Kimlik::Yapımcı));
-    YazıRenginiAta(Etiket[3], 0x00800000);
+    SabitRenkleriBoya();
 
     OrvaneEtiketi = Bağlantı("OrvaneEtiketi", 1170, 1410);
     MesajGönderEtiketi = Bağlantı("MesajGonderEtiketi", 1170, 1800);
@@ -98,10 +104,18 @@ void HakkındaFormu::DenetimleriKur()
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, TamamDüğmesi, &QPushButton::click);
 }
 
+// The title and the maker's name in their designed colours, readable on a dark palette.
+void HakkındaFormu::SabitRenkleriBoya()
+{
+    YazıRenginiAta(Etiket[0], 0x00C00000);
+    YazıRenginiAta(Etiket[3], 0x00800000);
+}
+
 WebEtiketi *HakkındaFormu::Bağlantı(const char *torbaAdı, int sol, int üst)
 {
     auto *bağlantı = new WebEtiketi(Altlık);
-    bağlantı->move(Piksel(sol), Piksel(üst));
+    const TasarımÖlçeği ölçek = PencereÖlçeği(this);
+    bağlantı->move(ölçek.Piksel(sol), ölçek.Piksel(üst));
     Adım(HataTarzı::Sessiz, [&] {
         bağlantı->ÖzellikleriOku(ÖzellikTorbası::Yükle(QStringLiteral(":/hakkinda/about/%1.json").arg(QLatin1String(torbaAdı))));
     });
@@ -149,6 +163,16 @@ void HakkındaFormu::showEvent(QShowEvent *olay)
     QDialog::showEvent(olay);
     if (const QWidget *sahip = parentWidget(); sahip && !olay->spontaneous())
         ÇerçevesiniOrtala(this, sahip->window()->frameGeometry(), sahip->window());
+}
+
+// The desktop switched its colours: the panel keeps the dialog's, the fixed ones their readable variants.
+void HakkındaFormu::changeEvent(QEvent *olay)
+{
+    QDialog::changeEvent(olay);
+    if (olay->type() == QEvent::PaletteChange) {
+        Altlık->ArkaRengiAta(palette().color(QPalette::Window));
+        SabitRenkleriBoya();
+    }
 }
 
 void HakkındaFormu::mouseMoveEvent(QMouseEvent *)

@@ -3,7 +3,7 @@
 #include "WebEtiketi.h"
 
 #include <QDialog>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
@@ -26,7 +26,7 @@ public:
     void TamamDüğmesi_Click();
 
     // The controls, in the order of their keyboard focus.
-    QGroupBox *Çerçeve;
+    QFrame *Çerçeve;
     ResimKutusu *Altlık;
     QLabel *SimgeKutusu;
     QList<QLabel *> Etiket;
@@ -37,11 +37,13 @@ public:
 
 protected:
     void showEvent(QShowEvent *olay) override;
+    void changeEvent(QEvent *olay) override;
     void mouseMoveEvent(QMouseEvent *olay) override;
     bool eventFilter(QObject *nesne, QEvent *olay) override;
 
 private:
     void DenetimleriKur();
     WebEtiketi *Bağlantı(const char *torbaAdı, int sol, int üst);
+    void SabitRenkleriBoya();
     void Form_Load();
 };

@@ -1,6 +1,7 @@
 #include "RenkDegeri.h"
 
 #include "CalismaHatasi.h"
+#include "PaletRengi.h"
 
 #include <QPalette>
 #include <QWidget>
@@ -58,8 +59,10 @@ void YazıRenginiAta(QWidget *denetim, quint32 değer)
         denetim->setForegroundRole(GeçerliSistemRolü(değer));
         return;
     }
+    // Read against the window's colours, which are already the new ones while a palette change
+    // reaches the window's controls.
     QPalette renkler = denetim->palette();
-    renkler.setColor(QPalette::WindowText, RGBRengi(değer));
+    renkler.setColor(QPalette::WindowText, PaleteUygunRenk(RGBRengi(değer), denetim->window()->palette()));
     denetim->setPalette(renkler);
     denetim->setForegroundRole(QPalette::WindowText);
 }

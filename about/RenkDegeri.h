@@ -14,5 +14,6 @@ inline constexpr quint32 DüğmeYazısıRengi = 0x80000012;
 QColor GörünenRenk(quint32 değer, const QPalette &renkler);
 
 // Paints the control's text in the colour `değer` names; a system colour keeps following the
-// palette. Throws like GörünenRenk, leaving the control as it was.
+// palette, a fixed one takes its readable variant on a dark palette (PaletRengi.h). Throws like
+// GörünenRenk, leaving the control as it was. A palette changed later calls for it again.
 void YazıRenginiAta(QWidget *denetim, quint32 değer);

@@ -1,7 +1,9 @@
 #include "WebEtiketi.h"
 
 #include "Ortam.h"
+#include "PaletRengi.h"
 #include "RenkDegeri.h"
+#include "TasarimYerlesimi.h"
 #include "Yuvarlama.h"
 
 #include <QMouseEvent>
@@ -27,6 +29,12 @@ protected:
             adjustSize();
     }
 };
+
+QFont Ölçekli(QFont yazı, double çarpan)
+{
+    yazı.setPointSizeF(yazı.pointSizeF() * çarpan);
+    return yazı;
+}
 
 qint16 Düğmeler(Qt::MouseButtons düğmeler)
 {
@@ -55,7 +63,7 @@ WebEtiketi::WebEtiketi(QWidget *üst)
     Etiket->setCursor(Qt::PointingHandCursor);
     Etiket->setMouseTracking(true);
     Etiket->installEventFilter(this);
-    Etiket->move(Piksel(Kenar), Piksel(Kenar));
+    Etiket->move(PencereÖlçeği(this).Piksel(Kenar), PencereÖlçeği(this).Piksel(Kenar));
     Etiket->adjustSize();
     YazıRenginiAta(Etiket, etiketRengi);
     // Pointer movement and clicks over the margin belong to the control: they reach neither the
@@ -99,7 +107,7 @@ void WebEtiketi::ForeColorAta(quint32 New_ForeColor)
 
 YazıTipi WebEtiketi::Font() const
 {
-    return {Etiket->font(), karakterKümesi};
+    return {Ölçekli(Etiket->font(), 1 / PencereÖlçeği(this).çarpan), karakterKümesi};
 }
 
 void WebEtiketi::FontAta(const YazıTipi &New_Font)
@@ -129,8 +137,9 @@ quint32 WebEtiketi::AktifRenk()
 
 void WebEtiketi::AktifRenkAta(quint32 YeniRenk)
 {
-    RengiYaz(YeniRenk);
+    GörünenRenk(YeniRenk, palette());
     aktifRenk = YeniRenk;
+    RengiYaz(YeniRenk);
     emit propertyChanged(QStringLiteral("AktifRenk"));
 }
 
@@ -173,8 +182,8 @@ void WebEtiketi::ÖzellikleriOku(const ÖzellikTorbası &torba)
     // The font first: its own underline gives way to the key kept for the underline alone.
     YazıTipiniYaz(yazı);
     AltıÇiziliYaz(altıÇizili);
-    RengiYaz(yazıRengi);
     aktifRenk = aktif;
+    RengiYaz(yazıRengi);
     pasifRenk = pasif;
     renkDeğiştir = değiştir;
     url = adres;
@@ -205,8 +214,9 @@ bool WebEtiketi::eventFilter(QObject *nesne, QEvent *olay)
     switch (olay->type()) {
     case QEvent::MouseMove: {
         const auto *fare = static_cast<QMouseEvent *>(olay);
-        emit MouseMove(Düğmeler(fare->buttons()), Tuşlar(fare->modifiers()),
-                       float(fare->position().x() * TwipBaşınaPiksel), float(fare->position().y() * TwipBaşınaPiksel));
+        const double twip = TwipBaşınaPiksel / PencereÖlçeği(this).çarpan;
+        emit MouseMove(Düğmeler(fare->buttons()), Tuşlar(fare->modifiers()), float(fare->position().x() * twip),
+                       float(fare->position().y() * twip));
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -227,8 +237,9 @@ bool WebEtiketi::eventFilter(QObject *nesne, QEvent *olay)
 
 void WebEtiketi::Sığdır()
 {
-    Etiket->move(Piksel(Kenar), Piksel(Kenar));
-    resize(Etiket->width() + Piksel(2 * Kenar), Etiket->height() + Piksel(2 * Kenar));
+    const TasarımÖlçeği ölçek = PencereÖlçeği(this);
+    Etiket->move(ölçek.Piksel(Kenar), ölçek.Piksel(Kenar));
+    resize(Etiket->width() + ölçek.Piksel(2 * Kenar), Etiket->height() + ölçek.Piksel(2 * Kenar));
 }
 
 void WebEtiketi::BaşlığıYaz(const QString &başlık)
@@ -239,8 +250,9 @@ void WebEtiketi::BaşlığıYaz(const QString &başlık)
 
 void WebEtiketi::YazıTipiniYaz(const YazıTipi &yazı)
 {
-    // The container's font is inherited rather than copied, so that the label follows it.
-    Etiket->setFont(yazı == OrtamYazısı() ? QFont() : yazı.yazı);
+    // The container's font is inherited rather than copied, so that the label follows it; another
+    // is shown at the window's scale.
+    Etiket->setFont(yazı == OrtamYazısı() ? QFont() : Ölçekli(yazı.yazı, PencereÖlçeği(this).çarpan));
     karakterKümesi = yazı.karakterKümesi;
 }
 
@@ -253,13 +265,36 @@ void WebEtiketi::AltıÇiziliYaz(bool altıÇizili)
 
 void WebEtiketi::RengiYaz(quint32 renk)
 {
-    YazıRenginiAta(Etiket, renk);
+    RengiGöster(renk);
     etiketRengi = renk;
+}
+
+// On a dark palette a link at rest shows the palette's own link colour, where that reads against
+// the window.
+void WebEtiketi::RengiGöster(quint32 renk)
+{
+    const QPalette renkler = window()->palette();
+    const QColor bağlantıRengi = renkler.color(QPalette::Link);
+    if (renk != aktifRenk || !KoyuMu(renkler) || Karşıtlık(bağlantıRengi, renkler.color(QPalette::Window)) < EnAzKarşıtlık) {
+        YazıRenginiAta(Etiket, renk);
+        return;
+    }
+    QPalette etiketRenkleri = Etiket->palette();
+    etiketRenkleri.setColor(QPalette::WindowText, bağlantıRengi);
+    Etiket->setPalette(etiketRenkleri);
+    Etiket->setForegroundRole(QPalette::WindowText);
+}
+
+void WebEtiketi::changeEvent(QEvent *olay)
+{
+    QWidget::changeEvent(olay);
+    if (olay->type() == QEvent::PaletteChange)
+        RengiGöster(etiketRengi);
 }
 
 YazıTipi WebEtiketi::OrtamYazısı() const
 {
-    return {font(), YazıTipi::VarsayılanKarakterKümesi};
+    return {Ölçekli(font(), 1 / PencereÖlçeği(this).çarpan), YazıTipi::VarsayılanKarakterKümesi};
 }
 
 void WebEtiketi::AdresiAç()

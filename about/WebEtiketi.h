@@ -62,6 +62,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *olay) override;
+    // A palette of other colours shows the text's colour anew.
+    void changeEvent(QEvent *olay) override;
     bool eventFilter(QObject *nesne, QEvent *olay) override;
 
 private:
@@ -70,6 +72,7 @@ private:
     void YazıTipiniYaz(const YazıTipi &yazı);
     void AltıÇiziliYaz(bool altıÇizili);
     void RengiYaz(quint32 renk);
+    void RengiGöster(quint32 renk);
     YazıTipi OrtamYazısı() const;
     void AdresiAç();
 

@@ -2,13 +2,14 @@
 
 #include "CalismaHatasi.h"
 #include "DuzenliDosya.h"
+#include "TasarimYerlesimi.h"
 #include "Yerlesim.h"
-#include "Yuvarlama.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -107,11 +108,19 @@ QImage Fotoğraf::Tamamı(const QSize &hedef) const
     return çalışmaResmi.scaled(hedef, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QSize EnKüçükÇalışmaBoyutu()
+bool Fotoğraf::Karşılar(const QSize &enKüçük) const
 {
-    const QScreen *ekran = QGuiApplication::primaryScreen();
+    return çalışmaResmi.size() == boyut
+           || (çalışmaResmi.width() >= enKüçük.width() && çalışmaResmi.height() >= enKüçük.height());
+}
+
+QSize EnKüçükÇalışmaBoyutu(const QWidget *pencere)
+{
+    const QScreen *ekran = pencere ? pencere->screen() : QGuiApplication::primaryScreen();
     const qreal oran = ekran ? ekran->devicePixelRatio() : 1.0;
-    return QSize(int(std::ceil(Piksel(Yerleşim::ÇerçeveGenişliği) * oran)), int(std::ceil(Piksel(Yerleşim::ÇerçeveYüksekliği) * oran)));
+    const TasarımÖlçeği ölçek = PencereÖlçeği(pencere);
+    return QSize(int(std::ceil(ölçek.Piksel(Yerleşim::ÇerçeveGenişliği) * oran)),
+                 int(std::ceil(ölçek.Piksel(Yerleşim::ÇerçeveYüksekliği) * oran)));
 }
 
 Fotoğraf FotoğrafıYükle(const QString &yol, const QSize &enKüçük, const std::atomic<bool> *vazgeçildi)

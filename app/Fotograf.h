@@ -19,6 +19,9 @@ public:
     // W_p x H_p: the photo's own size, upright.
     QSize Boyut() const { return boyut; }
     const QImage &ÇalışmaResmi() const { return çalışmaResmi; }
+    // True when the working image serves boxes that need `enKüçük` (device pixels): it covers
+    // that size, or it already holds every pixel the file has.
+    bool Karşılar(const QSize &enKüçük) const;
 
     // The photo's rectangle `kaynak` (in the photo's own pixels) scaled to `hedef` with an
     // area-averaging filter; the proportions follow the target.
@@ -32,9 +35,12 @@ private:
     QImage çalışmaResmi;
 };
 
-// The least working size: the largest area of the screen a photo is drawn on (the board's
-// frame), in device pixels.
-QSize EnKüçükÇalışmaBoyutu();
+class QWidget;
+
+// The least working size for the photos of `pencere`'s window: the largest area a photo is drawn
+// on (the main window's board frame) at that window's scale, in its screen's device pixels;
+// without a window, at the design's own scale on the primary screen.
+QSize EnKüçükÇalışmaBoyutu(const QWidget *pencere = nullptr);
 
 // Loads the picture file at `yol`, applying its EXIF orientation, decoded at the working
 // resolution for `enKüçük`. Throws ÇalışmaHatası 53 when there is no such file, 75 when it

@@ -13,6 +13,13 @@ namespace {
 // The window over which the next box is centred; set by MesajKutusunuOrtala, used once.
 std::optional<QRect> SahipPencere;
 
+// Places `pencere` so that its frame, `çerçeve` around it, is centred over `sahip`.
+void ÇerçeveyleOrtala(QWidget *pencere, const QRect &sahip, const QMargins &çerçeve)
+{
+    if (const auto konum = OrtalanmışKonum(sahip, pencere->size().grownBy(çerçeve)))
+        pencere->windowHandle()->setPosition(*konum + QPoint(çerçeve.left(), çerçeve.top()));
+}
+
 class OrtalananMesajKutusu : public QMessageBox {
 public:
     OrtalananMesajKutusu(QWidget *sahip, std::optional<QRect> ortalanacağıPencere)
@@ -36,10 +43,16 @@ protected:
     bool event(QEvent *olay) override
     {
         const bool sonuç = QMessageBox::event(olay);
-        if (çerçevesiBekleniyor && windowHandle() && !windowHandle()->frameMargins().isNull()) {
-            çerçevesiBekleniyor = false;
-            ÇerçevesiniOrtala(this, *ortalanacağıPencere, this);
-        }
+        if (!çerçevesiBekleniyor || !windowHandle())
+            return sonuç;
+        // Taken from the window itself, which hears of its frame before the widget does. A window
+        // manager may first frame the box in a frame still smaller than the box: margins beyond
+        // its edge are not yet the frame's own.
+        const QMargins çerçeve = windowHandle()->frameMargins();
+        if (çerçeve.isNull() || çerçeve.left() < 0 || çerçeve.top() < 0 || çerçeve.right() < 0 || çerçeve.bottom() < 0)
+            return sonuç;
+        çerçevesiBekleniyor = false;
+        ÇerçeveyleOrtala(this, *ortalanacağıPencere, çerçeve);
         return sonuç;
     }
 
@@ -84,14 +97,12 @@ std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu)
 
 void ÇerçevesiniOrtala(QWidget *pencere, const QRect &sahip, const QWidget *örnek)
 {
-    QSize dışBoyut = pencere->size();
-    QPoint çerçeveKalınlığı;
+    QMargins çerçeve;
     if (örnek) {
-        dışBoyut += örnek->frameGeometry().size() - örnek->size();
-        çerçeveKalınlığı = örnek->geometry().topLeft() - örnek->frameGeometry().topLeft();
+        const QRect iç = örnek->geometry(), dış = örnek->frameGeometry();
+        çerçeve = QMargins(iç.left() - dış.left(), iç.top() - dış.top(), dış.right() - iç.right(), dış.bottom() - iç.bottom());
     }
-    if (const auto konum = OrtalanmışKonum(sahip, dışBoyut))
-        pencere->windowHandle()->setPosition(*konum + çerçeveKalınlığı);
+    ÇerçeveyleOrtala(pencere, sahip, çerçeve);
 }
 
 MesajYanıtı MesajKutusunuGöster(const MesajKutusuİsteği &istek)

@@ -3,7 +3,6 @@
 #include "Donusumler.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
-#include "Yuvarlama.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -45,9 +44,4 @@ void EtiketiSığdır(QLabel *etiket)
     const QSize yeni = etiket->sizeHint();
     const int sol = etiket->alignment() & Qt::AlignRight ? eski.x() + eski.width() - yeni.width() : eski.x();
     etiket->setGeometry(sol, eski.y(), yeni.width(), yeni.height());
-}
-
-void Yerleştir(QWidget *denetim, int sol, int üst, int genişlik, int yükseklik)
-{
-    denetim->setGeometry(PikselDikdörtgeni(sol, üst, genişlik, yükseklik));
 }

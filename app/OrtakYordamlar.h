@@ -13,9 +13,6 @@ void BaşlıklarıYükle(QWidget *form);
 // True when a file or folder of that path exists.
 bool DosyaVarMı(const QString &yol);
 
-// Places a control at its design place, given in twips relative to its container.
-void Yerleştir(QWidget *denetim, int sol, int üst, int genişlik, int yükseklik);
-
 // A label that sizes itself to its text: it grows from its left edge, or from its right edge
 // when its text is aligned to the right.
 void EtiketiSığdır(QLabel *etiket);

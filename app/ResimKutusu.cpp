@@ -1,5 +1,8 @@
 #include "ResimKutusu.h"
 
+#include "TasarimYerlesimi.h"
+#include "Yuvarlama.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,12 +12,13 @@ namespace {
 
 const QColor İşaretRengi(255, 170, 0);
 
-// The number on a dark, light-edged label in the corner of `iç`, sized to the box.
-void NumarayıÇiz(QPainter &boyacı, const QRect &iç, const QString &numara)
+// The number on a dark, light-edged label in the corner of `iç`, sized to the box within bounds
+// that grow with the window's scale `çarpan`.
+void NumarayıÇiz(QPainter &boyacı, const QRect &iç, const QString &numara, double çarpan)
 {
     QFont yazı = boyacı.font();
     yazı.setBold(true);
-    yazı.setPixelSize(std::clamp(std::min(iç.width(), iç.height()) / 4, 10, 28));
+    yazı.setPixelSize(std::clamp(std::min(iç.width(), iç.height()) / 4, EnYakın(10 * çarpan), EnYakın(28 * çarpan)));
     boyacı.setFont(yazı);
     const QFontMetrics ölçü(yazı);
     const int kenar = std::max(2, yazı.pixelSize() / 5);
@@ -32,7 +36,7 @@ void NumarayıÇiz(QPainter &boyacı, const QRect &iç, const QString &numara)
 
 }  // namespace
 
-ResimKutusu::ResimKutusu(Kenar kenar, QWidget *üst) : QFrame(üst), arkaRengi(palette().color(QPalette::Window))
+ResimKutusu::ResimKutusu(Kenar kenar, QWidget *üst) : QFrame(üst)
 {
     if (kenar == Kenar::Çökük) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -77,7 +81,7 @@ void ResimKutusu::paintEvent(QPaintEvent *)
 {
     QPainter boyacı(this);
     const QRect iç = contentsRect();
-    boyacı.fillRect(rect(), arkaRengi);
+    boyacı.fillRect(rect(), ArkaRengi());
     if (!resim.isNull()) {
         boyacı.setClipRect(iç);
         boyacı.drawImage(iç.topLeft(), resim);
@@ -85,12 +89,13 @@ void ResimKutusu::paintEvent(QPaintEvent *)
     }
     drawFrame(&boyacı);
     if (!numara.isEmpty())
-        NumarayıÇiz(boyacı, iç, numara);
+        NumarayıÇiz(boyacı, iç, numara, PencereÖlçeği(this).çarpan);
     if (işaretli) {
         // Lit and framed in amber, apart from the blue of the board's focus frame.
         boyacı.fillRect(iç, QColor(255, 255, 255, 90));
-        boyacı.setPen(QPen(İşaretRengi, 5));
-        boyacı.drawRect(rect().adjusted(2, 2, -3, -3));
+        const int kalınlık = EnYakın(5 * PencereÖlçeği(this).çarpan);
+        boyacı.setPen(QPen(İşaretRengi, kalınlık));
+        boyacı.drawRect(rect().adjusted(kalınlık / 2, kalınlık / 2, -(kalınlık + 1) / 2, -(kalınlık + 1) / 2));
     }
 }
 

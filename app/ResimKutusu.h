@@ -20,8 +20,9 @@ public:
     // The size of the inside, where the picture is drawn (the box's scale size).
     QSize İçBoyut() const { return contentsRect().size(); }
 
+    // The background: the palette's window colour, whatever it becomes, until one is given.
     void ArkaRengiAta(const QColor &renk);
-    const QColor &ArkaRengi() const { return arkaRengi; }
+    QColor ArkaRengi() const { return arkaRengi.isValid() ? arkaRengi : palette().color(QPalette::Window); }
 
     // A marked box is drawn lit, under a frame in the highlight colour: the tile a hint names.
     void İşaretle(bool işaretli);

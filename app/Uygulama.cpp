@@ -1,7 +1,5 @@
 #include "Uygulama.h"
 
-#include <QFont>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -48,10 +46,8 @@ std::unique_ptr<QApplication> UygulamayıBaşlat(int &argc, char **argv)
     // Wayland shells find the window's menu entry, and so its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TILORA_APP_ID));
     QApplication::setWindowIcon(ProgramSimgesi());
-    // The windows are laid out in the classic dialog font size.
-    QFont yazı = QApplication::font();
-    yazı.setPointSizeF(8.25);
-    QApplication::setFont(yazı);
+    // The designed windows set the design's font at their own scale; message boxes, menus and
+    // tooltips keep the desktop's.
     return uygulama;
 }
 
@@ -61,7 +57,8 @@ QIcon ProgramSimgesi()
     if (!QGuiApplication::windowIcon().isNull())
         return QGuiApplication::windowIcon();
     QIcon simge;
-    for (const int boyut : {16, 32, 48, 64, 128, 256})
+    // Up to the size a window switcher draws; each size is decoded as it is added, at start-up.
+    for (const int boyut : {16, 32, 48, 64, 128})
         simge.addFile(QStringLiteral(":/simgeler/tilora-%1.png").arg(boyut), QSize(boyut, boyut));
     return simge;
 }

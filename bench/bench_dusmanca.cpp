@@ -7,6 +7,7 @@
 // the interface over 500 ms.
 // Usage: bench_dusmanca PHOTO_FOLDER (made by make-photos; photo-24mp.jpg is the camera photo)
 
+#include "Hazirlik.h"
 #include "Olcum.h"
 
 #include "AyarDeposu.h"
@@ -14,8 +15,6 @@
 #include "DosyaListeKutusu.h"
 #include "FotografSecFormu.h"
 #include "FotografYukleyici.h"
-#include "Kimlik.h"
-#include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
 #include "Yollar.h"
 
@@ -219,9 +218,7 @@ int main(int argc, char **argv)
     }
     const QString kamera = QFileInfo(QString::fromLocal8Bit(argv[1]) + QStringLiteral("/photo-24mp.jpg")).absoluteFilePath();
     QTemporaryDir geçici;
-    AyarKlasörünüBelirle(geçici.filePath(QStringLiteral("ayarlar")));
-    AyarUygulaması = AyarUygulamasıAdı(QString::fromUtf8(Kimlik::ÜrünAdı));
-    ProgramKlasörü = AyırıcıylaBiten(QCoreApplication::applicationDirPath());
+    PencereİçinHazırla(geçici.filePath(QStringLiteral("ayarlar")));
 
     const QString klasör = geçici.filePath(QStringLiteral("dusmanca"));
     QDir().mkpath(klasör);

@@ -2,13 +2,12 @@
 // until its preview is drawn, timed side by side with libjpeg's own tool decoding at 1/8.
 // Usage: bench_fotografsec PHOTO_FOLDER (made by make-photos)
 
+#include "Hazirlik.h"
 #include "Olcum.h"
 
 #include "AyarDeposu.h"
 #include "DosyaListeKutusu.h"
 #include "FotografSecFormu.h"
-#include "Kimlik.h"
-#include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
 #include "Yollar.h"
 
@@ -152,9 +151,7 @@ int main(int argc, char **argv)
     }
     const QString fotoğraflar = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     QTemporaryDir geçici;
-    AyarKlasörünüBelirle(geçici.filePath(QStringLiteral("ayarlar")));
-    AyarUygulaması = AyarUygulamasıAdı(QString::fromUtf8(Kimlik::ÜrünAdı));
-    ProgramKlasörü = AyırıcıylaBiten(QCoreApplication::applicationDirPath());
+    PencereİçinHazırla(geçici.filePath(QStringLiteral("ayarlar")));
 
     const QString kalabalık = geçici.filePath(QStringLiteral("kalabalik"));
     QDir().mkpath(kalabalık);

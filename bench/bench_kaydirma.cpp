@@ -3,14 +3,10 @@
 // with the keys, and how late each key was handled after it was due.
 // Usage: bench_kaydirma (offscreen: QT_QPA_PLATFORM=offscreen)
 
+#include "Hazirlik.h"
 #include "Olcum.h"
 
 #include "AnaForm.h"
-#include "AyarDeposu.h"
-#include "EnIyiSonuclar.h"
-#include "Kimlik.h"
-#include "OrtakDegiskenler.h"
-#include "Ortam.h"
 #include "ResimKutusu.h"
 #include "TahtaGorunumu.h"
 #include "Yerlesim.h"
@@ -23,16 +19,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <time.h>
 
 namespace {
-
-double İşParçacığıSüresi()
-{
-    timespec şimdi{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &şimdi);
-    return şimdi.tv_sec * 1e3 + şimdi.tv_nsec / 1e6;
-}
 
 // Counts the frames the window draws: each update request repaints what changed and flushes it.
 struct KareSayacı : QObject {
@@ -67,11 +55,7 @@ int main(int argc, char *argv[])
 {
     QApplication uygulama(argc, argv);
     QTemporaryDir klasör;
-    AyarKlasörünüBelirle(klasör.path());
-    EnİyiSonuçlarKlasörünüBelirle(klasör.path());
-    AyarUygulaması = AyarUygulamasıAdı(QString::fromUtf8(Kimlik::ÜrünAdı));
-    ProgramKlasörü = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    ortam().sesAygıtıVar = [] { return false; };
+    PencereİçinHazırla(klasör.path());
 
     AnaForm form;
     form.Form_Load();

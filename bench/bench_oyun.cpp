@@ -3,14 +3,11 @@
 // time of one slide from the click to the repainted tiles.
 // Usage: bench_oyun PHOTO_FOLDER (made by make-photos)
 
+#include "Hazirlik.h"
 #include "Olcum.h"
 
 #include "AnaForm.h"
-#include "AyarDeposu.h"
 #include "Fotograf.h"
-#include "Kimlik.h"
-#include "OrtakDegiskenler.h"
-#include "Ortam.h"
 #include "ResimKutusu.h"
 
 #include <QApplication>
@@ -61,9 +58,7 @@ int main(int argc, char *argv[])
     const QString foto96 = klasör + QStringLiteral("/photo-96mp.jpg");
 
     QTemporaryDir ayarlar;
-    AyarKlasörünüBelirle(ayarlar.path());
-    AyarUygulaması = AyarUygulamasıAdı(QString::fromUtf8(Kimlik::ÜrünAdı));
-    ortam().sesAygıtıVar = [] { return false; };
+    PencereİçinHazırla(ayarlar.path());
 
     AnaForm form;
     form.Form_Load();

@@ -32,6 +32,8 @@ struct TasarımÖlçeği {
     QSize TasarımBoyutu() const;
     // A font of the design, 8.25 points unless said, at this scale.
     double YazıPuntosu(double tasarımPuntosu = TasarımYazıPuntosu) const;
+
+    bool operator==(const TasarımÖlçeği &) const = default;
 };
 
 // The scale of a window whose client area is `alan`: the smaller of its width and height over

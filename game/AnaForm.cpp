@@ -3,6 +3,7 @@
 #include "AyarDeposu.h"
 #include "CozumAramasi.h"
 #include "Dizgeler.h"
+#include "FotografOnbellegi.h"
 #include "FotografSecFormu.h"
 #include "HakkindaFormu.h"
 #include "HataBildir.h"
@@ -10,11 +11,12 @@
 #include "MesajKutusu.h"
 #include "OrtakDegiskenler.h"
 #include "OrtakYordamlar.h"
+#include "PaletRengi.h"
 #include "ResimKutusu.h"
 #include "SistemKapanisi.h"
 #include "TahtaGorunumu.h"
+#include "TasarimYerlesimi.h"
 #include "Uygulama.h"
-#include "Yuvarlama.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -48,35 +50,36 @@ QString Öğe(const char *dizi, qsizetype sıra)
     return QStringLiteral("%1(%2)").arg(QString::fromUtf8(dizi)).arg(sıra);
 }
 
-// A frame's caption is dark red; what it holds keeps the window's own text colour.
-void ÇerçeveyiBoya(QGroupBox *çerçeve)
+void YazıRengi(QWidget *denetim, const QColor &renk)
 {
-    const QColor yazıRengi = çerçeve->palette().color(QPalette::WindowText);
-    QPalette renkler = çerçeve->palette();
-    renkler.setColor(QPalette::WindowText, ÇerçeveBaşlığıRengi);
-    çerçeve->setPalette(renkler);
-    for (QWidget *içerik : çerçeve->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        QPalette içRenkler = içerik->palette();
-        içRenkler.setColor(QPalette::WindowText, yazıRengi);
-        içerik->setPalette(içRenkler);
-    }
+    QPalette renkler = denetim->palette();
+    renkler.setColor(QPalette::WindowText, renk);
+    denetim->setPalette(renkler);
+}
+
+// A frame's caption is dark red, or its readable variant on a dark palette; what the frame holds
+// keeps the window's own text colour.
+void ÇerçeveyiBoya(QGroupBox *çerçeve, const QPalette &pencereninRenkleri)
+{
+    YazıRengi(çerçeve, PaleteUygunRenk(ÇerçeveBaşlığıRengi, pencereninRenkleri));
+    for (QWidget *içerik : çerçeve->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        YazıRengi(içerik, pencereninRenkleri.color(QPalette::WindowText));
 }
 
 }  // namespace
 
 AnaForm::AnaForm()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     DenetimleriKur();
+    BoyutuKur();
 }
 
 AnaForm::~AnaForm() = default;
 
 void AnaForm::DenetimleriKur()
 {
-    setFixedSize(Piksel(9510), Piksel(6195));
-
     Çerçeve.append(Yerleşik<QGroupBox>(this, Öğe("Çerçeve", 0), QStringLiteral("100"), 270, 270, 5745, 4485));
     TahtayıKur();
     YardımıKur();
@@ -127,22 +130,18 @@ void AnaForm::DenetimleriKur()
     }
     for (QLabel *başlık : {Etiket[0], Etiket[2]})
         başlık->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QLabel *değer : {Etiket[1], Etiket[3]}) {
-        QFont kalın = değer->font();
-        kalın.setBold(true);
+    // Bold only: the size follows the window's scale.
+    QFont kalın;
+    kalın.setBold(true);
+    for (QLabel *değer : {Etiket[1], Etiket[3]})
         değer->setFont(kalın);
-        QPalette renkler = değer->palette();
-        renkler.setColor(QPalette::WindowText, DeğerRengi);
-        değer->setPalette(renkler);
-    }
 
     YeniOyunDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("YeniOyunDüğmesi"), QStringLiteral("600"), 6330, 4980, 1365, 345);
     YeniFotoğrafDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("YeniFotoğrafDüğmesi"), QStringLiteral("700"), 7770, 4980, 1425, 345);
     HakkındaDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("HakkındaDüğmesi"), QStringLiteral("800"), 6330, 5400, 1365, 345);
     ÇıkışDüğmesi = Yerleşik<QPushButton>(this, QStringLiteral("ÇıkışDüğmesi"), QStringLiteral("900"), 7770, 5400, 1425, 345);
 
-    for (QGroupBox *çerçeve : std::as_const(Çerçeve))
-        ÇerçeveyiBoya(çerçeve);
+    RenkleriBoya();
 
     QWidget *önceki = nullptr;
     for (QWidget *sıradaki : std::initializer_list<QWidget *>{
@@ -163,8 +162,26 @@ void AnaForm::DenetimleriKur()
     connect(YeniFotoğrafDüğmesi, &QPushButton::clicked, this, &AnaForm::YeniFotoğrafDüğmesi_Click);
     connect(HakkındaDüğmesi, &QPushButton::clicked, this, &AnaForm::HakkındaDüğmesi_Click);
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, &AnaForm::ÇıkışDüğmesi_Click);
-    // The Exit button is the window's cancel button: Esc presses it, unless it stops a search.
+    // The Exit button is the window's cancel button: Esc presses it, unless it stops a search or
+    // leaves full screen.
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &AnaForm::EscTuşu);
+}
+
+// The fixed colours of the design on the window's palette: as designed on a light one, their
+// readable variants on a dark one.
+void AnaForm::RenkleriBoya()
+{
+    for (QGroupBox *çerçeve : std::as_const(Çerçeve))
+        ÇerçeveyiBoya(çerçeve, palette());
+    for (QLabel *değer : {Etiket[1], Etiket[3]})
+        YazıRengi(değer, PaleteUygunRenk(DeğerRengi, palette()));
+    for (ResimKutusu *parça : std::as_const(DağınıkParçalar))
+        parça->ArkaRengiAta(BoşlukRengi());
+}
+
+QColor AnaForm::BoşlukRengi() const
+{
+    return PaleteUygunRenk(ParçaArkaRengi, palette());
 }
 
 void AnaForm::Form_Load()
@@ -180,7 +197,7 @@ void AnaForm::Form_Load()
             altlık->setAutoFillBackground(true);
         }
     });
-    Adım(HataTarzı::Bildir, [this] { DağınıkParçalar[0]->ArkaRengiAta(ParçaArkaRengi); });
+    Adım(HataTarzı::Bildir, [this] { DağınıkParçalar[0]->ArkaRengiAta(BoşlukRengi()); });
     Adım(HataTarzı::Bildir, [this] { setWindowTitle(PencereBaşlığı()); });
     Adım(HataTarzı::Bildir, [this] { TahtaMetinleriniYükle(); });
     Adım(HataTarzı::Sessiz, [this] { NumaralarıGeriYükle(); });
@@ -196,14 +213,16 @@ void AnaForm::Form_Load()
 // edge; a font wider than the design's pushes both to the right rather than cutting the text.
 void AnaForm::BilgiEtiketleriniYerleştir()
 {
-    const int kenar = Piksel(60);
+    const TasarımÖlçeği ölçek = PencereÖlçeği(this);
+    const int kenar = ölçek.Piksel(60);
     for (const int satır : {0, 2}) {
         QLabel *başlık = Etiket[satır];
         QLabel *değer = Etiket[satır + 1];
         EtiketiSığdır(başlık);
         if (başlık->x() < kenar)
             başlık->move(kenar, başlık->y());
-        değer->move(std::max(Piksel(1380), başlık->geometry().right() + 1 + kenar), değer->y());
+        EtiketiSığdır(değer);
+        değer->move(std::max(ölçek.Piksel(1380), başlık->geometry().right() + 1 + kenar), değer->y());
     }
 }
 
@@ -218,6 +237,7 @@ void AnaForm::YeniFotoğrafDüğmesi_Click()
     FotoğrafSeçFormu diyalog(this, [this](const Fotoğraf &fotoğraf) {
         FotoğrafıAl(fotoğraf);
         ParçalaraBölSeçeneği_Click(SonBölme);
+        FotoğrafıÖnbelleğeYaz(FotoğrafYolu, fotoğraf);
     });
     ModalAç(diyalog);
 }
@@ -274,8 +294,13 @@ void AnaForm::ÖneGel(const QByteArray &başlatmaBelirteci)
 void AnaForm::changeEvent(QEvent *olay)
 {
     QWidget::changeEvent(olay);
-    if (olay->type() == QEvent::WindowStateChange)
+    if (olay->type() == QEvent::WindowStateChange) {
         oturum.Duraklat(isMinimized());
+        tamEkranKomutu->setChecked(isFullScreen());
+    }
+    // The desktop switched its colours: the fixed ones follow at once.
+    if (olay->type() == QEvent::PaletteChange)
+        RenkleriBoya();
 }
 
 void AnaForm::closeEvent(QCloseEvent *olay)

@@ -4,6 +4,7 @@
 #include "Fotograf.h"
 #include "FotografYukleyici.h"
 #include "OyunOturumu.h"
+#include "TasarimOlcegi.h"
 
 #include <QImage>
 #include <QList>
@@ -26,6 +27,7 @@ class TahtaGörünümü;
 class ÇözümAraması;
 class ÇalışmaHatası;
 struct AnaFormAyarları;
+struct PencereDurumu;
 
 // Why the main window is asked to close.
 enum class KapanmaNedeni {
@@ -77,6 +79,9 @@ public:
     // The saved game's check box (AnaFormAyarlar.cpp).
     void OyunuKaydetOnayı_Click();
 
+    // Full screen and back (AnaFormPencere.cpp): F11, and Esc while in full screen.
+    void TamEkran_Click();
+
     // Commands and closing (AnaForm.cpp).
     void YeniFotoğrafDüğmesi_Click();
     void HakkındaDüğmesi_Click();
@@ -97,8 +102,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
-    // Minimised, the game pauses: its clock stands still until the window is shown again.
+    // Minimised, the game pauses: its clock stands still until the window is shown again. A
+    // palette of other colours recolours the design's fixed colours at once.
     void changeEvent(QEvent *olay) override;
+    // The design is laid out anew at the scale of the new size.
+    void resizeEvent(QResizeEvent *olay) override;
+    // Once framed, the whole window onto its screen; on another screen, the pictures cut anew.
+    bool event(QEvent *olay) override;
     // While the solution plays, any click or key stops it and goes no further. A click on the
     // "Game Information" frame opens the records window.
     bool eventFilter(QObject *nesne, QEvent *olay) override;
@@ -115,6 +125,22 @@ private:
     void NumaralarıGeriYükle();
     void TahtaMetinleriniYükle();
     void BilgiEtiketleriniYerleştir();
+    void RenkleriBoya();
+    // The colour of the empty place.
+    QColor BoşlukRengi() const;
+
+    // Size, scale and place (AnaFormPencere.cpp).
+    void BoyutuKur();
+    void ÖlçeğeGöreYerleştir(const TasarımÖlçeği &ölçek);
+    void ResimleriYenidenKes();
+    // Asks for a larger working image when the board has outgrown the photo's.
+    void ÇalışmaResminiDenetle();
+    void ÇalışmaResminiBüyüt();
+    QMargins ÇerçeveKenarları() const;
+    void YeniÇerçeve(const QRect &çerçeve);
+    PencereDurumu PencereBoyutunuGeriYükle();
+    void PencereyiYerleştir(const AnaFormAyarları &ayarlar, const PencereDurumu &durum);
+    void PencereDurumunuKaydet();
 
     // Drawing what the session says (AnaFormOyun.cpp).
     void HamleyiOyna(const Hamle &hamle);
@@ -148,13 +174,12 @@ private:
     void ÇözümAdımı();
     bool ÇözümOynanıyor() const { return çözümZamanlayıcısı.isActive(); }
     void DüşünmeyiBitir();
-    // Esc stops the game's thinking; otherwise it is the Exit button's.
+    // Esc stops the game's thinking, else leaves full screen; otherwise it is the Exit button's.
     void EscTuşu();
 
     // Settings (AnaFormAyarlar.cpp).
     void AyarlarıGeriYükle();
     void KayıtlıOyunuGeriYükle();
-    void PencereyiYerleştir(const AnaFormAyarları &ayarlar);
     void AyarlarıKaydet(KapanmaNedeni neden);
     void KaydedilemediğiniSöyle(KapanmaNedeni neden, const ÇalışmaHatası &hata);
 
@@ -184,6 +209,7 @@ private:
     QAction *çözKomutu;
     QAction *numaraKomutu;
     QAction *sonuçlarKomutu;
+    QAction *tamEkranKomutu;
 
     // Loads a dropped or handed-over photo off the interface thread.
     FotoğrafYükleyici fotoğrafYükleyici;
@@ -211,4 +237,8 @@ private:
     // An answer the player waits for longer than this shows that the game is thinking.
     QTimer düşünmeSüresi;
     bool günSonuMesajıAçık = false;
+    // Runs out when the size has stood still long enough to decode the photo larger.
+    QTimer büyütmeZamanlayıcısı;
+    // The place has been checked against the window's own frame.
+    bool çerçeveDenetlendi = false;
 };

@@ -4,6 +4,7 @@
 #include "AnaFormAyarlari.h"
 #include "AyarDeposu.h"
 #include "CalismaHatasi.h"
+#include "FotografOnbellegi.h"
 #include "Dizgeler.h"
 #include "HataBildir.h"
 #include "Kimlik.h"
@@ -13,44 +14,16 @@
 #include "ResimKutusu.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QRadioButton>
-#include <QScreen>
 
-#include <algorithm>
 #include <cstdio>
 
-namespace {
-
-// Where a window stored at `pencere` goes: there, when enough of it lies on a screen to be seen
-// and dragged; else onto the nearest screen, as close to its stored place as fits.
-QPoint GörünürYer(const QRect &pencere)
-{
-    constexpr int TutulacakKenar = 48;
-    const QList<QScreen *> ekranlar = QGuiApplication::screens();
-    const QSize görünmesiGereken(std::min(TutulacakKenar, pencere.width()), std::min(TutulacakKenar, pencere.height()));
-    const auto görünürMü = [&](const QScreen *ekran) {
-        const QSize ortak = ekran->availableGeometry().intersected(pencere).size();
-        return ortak.width() >= görünmesiGereken.width() && ortak.height() >= görünmesiGereken.height();
-    };
-    if (ekranlar.isEmpty() || std::any_of(ekranlar.cbegin(), ekranlar.cend(), görünürMü))
-        return pencere.topLeft();
-    const auto uzaklık = [&](const QScreen *ekran) {
-        return (ekran->availableGeometry().center() - pencere.center()).manhattanLength();
-    };
-    const QRect alan = (*std::min_element(ekranlar.cbegin(), ekranlar.cend(), [&](const QScreen *a, const QScreen *b) {
-                           return uzaklık(a) < uzaklık(b);
-                       }))->availableGeometry();
-    return QPoint(std::clamp(pencere.x(), alan.left(), std::max(alan.left(), alan.right() + 1 - pencere.width())),
-                  std::clamp(pencere.y(), alan.top(), std::max(alan.top(), alan.bottom() + 1 - pencere.height())));
-}
-
-}  // namespace
-
-// Load steps 7 to 12: check boxes, photo, saved game, division, saved positions, window place.
+// Load steps 7 to 12: check boxes, photo, saved game, division, saved positions, window place;
+// the window's size comes first, so that the photo is decoded for the board it is shown on.
 // Each stored value is reported, when it makes no sense, by the step that uses it.
 void AnaForm::AyarlarıGeriYükle()
 {
+    const PencereDurumu pencere = PencereBoyutunuGeriYükle();
     const AnaFormAyarları ayarlar = AnaFormAyarları::Oku(
         Ayarlar(), VarsayılanFotoğrafYolu(ProgramKlasörü, QString::fromUtf8(Kimlik::ÜrünAdı)));
     for (const auto &[onay, değer] : {std::pair{FotoğrafınÖrneğiniGöster, &ayarlar.örnekGöster},
@@ -60,8 +33,17 @@ void AnaForm::AyarlarıGeriYükle()
 
     Adım(HataTarzı::Bildir, [&] { FotoğrafYolu = ayarlar.sonFotoğraf; });
     Adım(HataTarzı::Bildir, [this] {
-        if (DosyaVarMı(FotoğrafYolu))
-            FotoğrafıAl(FotoğrafıYükle(FotoğrafYolu));
+        if (!DosyaVarMı(FotoğrafYolu))
+            return;
+        // The working image kept from the last run spares decoding a camera's whole file again.
+        const QSize enKüçük = EnKüçükÇalışmaBoyutu(this);
+        if (const std::optional<Fotoğraf> kayıtlı = ÖnbellektekiFotoğraf(FotoğrafYolu, enKüçük)) {
+            FotoğrafıAl(*kayıtlı);
+            return;
+        }
+        const Fotoğraf fotoğraf = FotoğrafıYükle(FotoğrafYolu, enKüçük);
+        FotoğrafıAl(fotoğraf);
+        FotoğrafıÖnbelleğeYaz(FotoğrafYolu, fotoğraf, enKüçük);
     });
 
     Adım(HataTarzı::Bildir, [this] { OyunYükleniyor = oturum.KayıtlıOyunuBul(Ayarlar()); });
@@ -74,7 +56,7 @@ void AnaForm::AyarlarıGeriYükle()
         KayıtlıOyunuGeriYükle();
     OyunYükleniyor = false;
 
-    PencereyiYerleştir(ayarlar);
+    PencereyiYerleştir(ayarlar, pencere);
 }
 
 // A saved game that makes no sense is not laid on the board: the player hears why, the start
@@ -93,18 +75,6 @@ void AnaForm::KayıtlıOyunuGeriYükle()
     SayaçlarıYaz();
 }
 
-void AnaForm::PencereyiYerleştir(const AnaFormAyarları &ayarlar)
-{
-    const QRect ekran = screen()->geometry();
-    QPoint yer(ekran.x() + (ekran.width() - frameGeometry().width()) / 2,
-               ekran.y() + (ekran.height() - frameGeometry().height()) / 2);
-    Adım(HataTarzı::Bildir, [&] {
-        const PencereYeri kayıtlı = ayarlar.yer.Değer();
-        yer = QPoint(kayıtlı.sol.value_or(yer.x()), kayıtlı.üst.value_or(yer.y()));
-    });
-    move(GörünürYer(QRect(yer, frameGeometry().size())));
-}
-
 void AnaForm::OyunuKaydetOnayı_Click()
 {
     if (OyunuKaydetOnayı->checkState() != Qt::Checked)
@@ -119,8 +89,9 @@ void AnaForm::KapatmadanKaydet()
 // One write for the whole save: a kill at any moment leaves the last save's file or this one.
 void AnaForm::AyarlarıKaydet(KapanmaNedeni neden)
 {
+    PencereDurumunuKaydet();
     AnaFormAyarları ayarlar;
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
         ayarlar.yer = PencereYeri{frameGeometry().x(), frameGeometry().y()};
     ayarlar.sonBölme = SonBölme;
     ayarlar.sonFotoğraf = FotoğrafYolu;

@@ -13,8 +13,8 @@
 #include "Ortam.h"
 #include "ResimKutusu.h"
 #include "TahtaGorunumu.h"
+#include "TasarimYerlesimi.h"
 #include "Yerlesim.h"
-#include "Yuvarlama.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -23,8 +23,6 @@
 #include <QScopeGuard>
 
 namespace {
-
-const QColor BoşYerRengi(255, 255, 192);
 
 // A picture cut for a box of `boyut` logical pixels, sharp on the box's screen.
 QSize AygıtPikseli(const QWidget *kutu, const QSize &boyut)
@@ -56,14 +54,12 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int index)
     YardımıBırak();
     Adım(HataTarzı::Bildir, [&] { DağınıkParçalarıBoşalt(); });
     Adım(HataTarzı::Bildir, [&] {
-        DağınıkParçalar[0]->setGeometry(QRect(QPoint(Piksel(Yerleşim::SolKenar), Piksel(Yerleşim::ÜstKenar)),
-                                              QSize(Piksel(parçaBoyutu.width()), Piksel(parçaBoyutu.height()))));
+        Yerleştir(DağınıkParçalar[0], Yerleşim::SolKenar, Yerleşim::ÜstKenar, parçaBoyutu.width(), parçaBoyutu.height());
     });
     Adım(HataTarzı::Bildir, [&] { ParçalarıYükle(oturum.Tahtası().KonumSayısı()); });
     for (int konum = 1; konum < DağınıkParçalar.size(); ++konum) {
         const QPoint sol = ParçaKonumu(konum, oturum.BölmeSayısı(), parçaBoyutu);
-        DağınıkParçalar[konum]->setGeometry(
-            PikselDikdörtgeni(sol.x(), sol.y(), parçaBoyutu.width(), parçaBoyutu.height()));
+        Yerleştir(DağınıkParçalar[konum], sol.x(), sol.y(), parçaBoyutu.width(), parçaBoyutu.height());
         DağınıkParçalar[konum]->show();
     }
     Adım(HataTarzı::Bildir, [&] { FotoğrafıKes(); });
@@ -200,7 +196,7 @@ void AnaForm::KaymayıGöster(const Hamle &hamle)
     Adım(HataTarzı::Bildir, [&] {
         DağınıkParçalar[hamle.nereye]->ResmiAta(DağınıkParçalar[hamle.nereden]->Resim());
         DağınıkParçalar[hamle.nereden]->ResmiBoşalt();
-        DağınıkParçalar[hamle.nereden]->ArkaRengiAta(BoşYerRengi);
+        DağınıkParçalar[hamle.nereden]->ArkaRengiAta(BoşlukRengi());
     });
     tahtaGörünümü->KaymayıÇiz(DağınıkParçalar[hamle.nereye], DağınıkParçalar[hamle.nereden]->pos());
     ParçaAdlarınıYaz();
@@ -294,4 +290,5 @@ void AnaForm::FotoğrafıAl(const Fotoğraf &fotoğraf)
 {
     OrjinalFotoğrafKutusu = fotoğraf;
     OrjinalFotoğrafKutusu_Change();
+    ÇalışmaResminiDenetle();
 }

@@ -8,6 +8,7 @@
 #include "Dizgeler.h"
 #include "DuzenliDosya.h"
 #include "EnIyiSonuclarFormu.h"
+#include "FotografOnbellegi.h"
 #include "HataBildir.h"
 #include "KonumAdlari.h"
 #include "MesajKutusu.h"
@@ -15,6 +16,8 @@
 #include "ResimKutusu.h"
 #include "SistemKapanisi.h"
 #include "TahtaGorunumu.h"
+#include "TasarimYerlesimi.h"
+#include "Yerlesim.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -52,7 +55,7 @@ void AnaForm::TahtayıKur()
 {
     tahtaGörünümü = new TahtaGörünümü(Çerçeve[0]);
     tahtaGörünümü->setObjectName(QStringLiteral("Tahta"));
-    tahtaGörünümü->setGeometry(QRect(QPoint(0, 0), Çerçeve[0]->size()));
+    Yerleştir(tahtaGörünümü, 0, 0, Yerleşim::ÇerçeveGenişliği, Yerleşim::ÇerçeveYüksekliği);
     tahtaGörünümü->OkaBasıldı = [this](Yön yön) { OkTuşu(yön); };
     tahtaGörünümü->SeçimeBasıldı = [this] { SeçimTuşu(); };
 
@@ -92,6 +95,7 @@ void AnaForm::TahtaMetinleriniYükle()
     çözKomutu->setText(Dizge(3201));
     numaraKomutu->setText(Dizge(3403));
     sonuçlarKomutu->setText(Dizge(3404));
+    tamEkranKomutu->setText(Dizge(3500));
 }
 
 // An arrow slides the tile on that side of the empty place as a click on it would; at the
@@ -238,10 +242,11 @@ void AnaForm::dropEvent(QDropEvent *olay)
 void AnaForm::FotoğrafBırakıldı(const QString &yol)
 {
     const QPointer<AnaForm> pencere(this);
+    const QSize enKüçük = EnKüçükÇalışmaBoyutu(this);
     fotoğrafYükleyici.Başlat(
         yol,
-        [pencere, yol](const Fotoğraf &fotoğraf) {
-            KutularKapanınca([pencere, yol, fotoğraf] {
+        [pencere, yol, enKüçük](const Fotoğraf &fotoğraf) {
+            KutularKapanınca([pencere, yol, fotoğraf, enKüçük] {
                 if (!pencere)
                     return;
                 Adım(HataTarzı::Bildir, [&] { FotoğrafYolu = yol; });
@@ -249,6 +254,7 @@ void AnaForm::FotoğrafBırakıldı(const QString &yol)
                     pencere->FotoğrafıAl(fotoğraf);
                     pencere->ParçalaraBölSeçeneği_Click(SonBölme);
                 });
+                FotoğrafıÖnbelleğeYaz(yol, fotoğraf, enKüçük);
             });
         },
         [yol](const ÇalışmaHatası &) {
@@ -258,5 +264,6 @@ void AnaForm::FotoğrafBırakıldı(const QString &yol)
                     MesajGöster(Dizge(3416).arg(QFileInfo(yol).fileName()), MesajDüğmeleri::Tamam, MesajSimgesi::Bilgi);
                 });
             });
-        });
+        },
+        enKüçük);
 }

@@ -99,6 +99,8 @@ void AnaForm::EscTuşu()
 {
     if (çözümAraması->Sürüyor())
         YardımıBırak();
+    else if (isFullScreen())
+        TamEkran_Click();
     else
         ÇıkışDüğmesi->click();
 }

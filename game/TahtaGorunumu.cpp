@@ -26,31 +26,62 @@ std::optional<Yön> OkTuşu(int tuş)
     }
 }
 
-// The board for assistive technology: its children are the tiles in board order. A slide raises
-// the sliding tile above the others, which would otherwise reorder them.
+// What the board says, for assistive technology: a text without a widget of its own, standing
+// after the tiles, that takes the focus within the board when it is said.
+class DuyuruMetni : public QAccessibleInterface {
+public:
+    explicit DuyuruMetni(TahtaGörünümü *tahta) : tahta(tahta) {}
+
+    QString metin;
+
+    bool isValid() const override { return tahta; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return tahta->window()->windowHandle(); }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(tahta); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text tür) const override { return tür == QAccessible::Name ? metin : QString(); }
+    void setText(QAccessible::Text, const QString &) override {}
+    // No place on the screen: a reader then never takes the two texts, saying the same, for one.
+    QRect rect() const override { return {}; }
+    // A role that readers speak without a role name of its own.
+    QAccessible::Role role() const override { return QAccessible::Client; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State durum;
+        durum.focusable = true;
+        durum.focused = tahta->Duyuran() == this;
+        return durum;
+    }
+
+private:
+    QPointer<TahtaGörünümü> tahta;
+};
+
+// The board for assistive technology: its children are the tiles in board order, then the two
+// texts it speaks through. A slide raises the sliding tile above the others, which would
+// otherwise reorder them.
 class ErişilebilirTahta : public QAccessibleWidget {
 public:
     explicit ErişilebilirTahta(TahtaGörünümü *tahta) : QAccessibleWidget(tahta, QAccessible::Grouping) {}
 
-    int childCount() const override { return int(SıralıParçalar().size()); }
-    QAccessibleInterface *child(int sıra) const override
-    {
-        const QList<ResimKutusu *> parçalar = SıralıParçalar();
-        return sıra >= 0 && sıra < parçalar.size() ? QAccessible::queryAccessibleInterface(parçalar[sıra]) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *çocuk) const override
-    {
-        return çocuk ? int(SıralıParçalar().indexOf(qobject_cast<ResimKutusu *>(çocuk->object()))) : -1;
-    }
+    int childCount() const override { return int(SıralıÇocuklar().size()); }
+    QAccessibleInterface *child(int sıra) const override { return SıralıÇocuklar().value(sıra); }
+    int indexOfChild(const QAccessibleInterface *çocuk) const override { return int(SıralıÇocuklar().indexOf(çocuk)); }
+    QAccessibleInterface *focusChild() const override { return Tahta()->Duyuran(); }
 
 private:
-    QList<ResimKutusu *> SıralıParçalar() const
+    TahtaGörünümü *Tahta() const { return static_cast<TahtaGörünümü *>(widget()); }
+    QList<QAccessibleInterface *> SıralıÇocuklar() const
     {
-        QList<ResimKutusu *> parçalar;
-        for (const QPointer<ResimKutusu> &parça : static_cast<TahtaGörünümü *>(widget())->Parçalar())
+        QList<QAccessibleInterface *> çocuklar;
+        for (const QPointer<ResimKutusu> &parça : Tahta()->Parçalar())
             if (parça)
-                parçalar.append(parça);
-        return parçalar;
+                çocuklar.append(QAccessible::queryAccessibleInterface(parça));
+        çocuklar.append({Tahta()->Duyurucu(0), Tahta()->Duyurucu(1)});
+        return çocuklar;
     }
 };
 
@@ -82,10 +113,13 @@ QAccessibleInterface *TahtaErişimi(const QString &, QObject *nesne)
 
 }  // namespace
 
-TahtaGörünümü::TahtaGörünümü(QWidget *üst) : QWidget(üst), bağlamMenüsü(new QMenu(this))
+TahtaGörünümü::TahtaGörünümü(QWidget *üst)
+    : QWidget(üst), bağlamMenüsü(new QMenu(this)), duyurucular{new DuyuruMetni(this), new DuyuruMetni(this)}
 {
     static const bool erişimKuruldu = (QAccessible::installFactory(TahtaErişimi), true);
     Q_UNUSED(erişimKuruldu);
+    for (QAccessibleInterface *duyurucu : duyurucular)
+        QAccessible::registerAccessibleInterface(duyurucu);
     setFocusPolicy(Qt::StrongFocus);
     kayma.setDuration(KaymaSüresi);
     kayma.setEasingCurve(QEasingCurve::OutCubic);
@@ -107,6 +141,8 @@ TahtaGörünümü::TahtaGörünümü(QWidget *üst) : QWidget(üst), bağlamMen�
 TahtaGörünümü::~TahtaGörünümü()
 {
     kayma.disconnect();
+    for (QAccessibleInterface *duyurucu : duyurucular)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(duyurucu));
 }
 
 void TahtaGörünümü::KomutEkle(QAction *komut)
@@ -124,18 +160,32 @@ void TahtaGörünümü::ParçalarıTanıt(const QList<ResimKutusu *> &yeniParça
 
 void TahtaGörünümü::AdAta(const QString &yeniAd)
 {
-    ad = yeniAd;
-    setAccessibleName(ad);
+    setAccessibleName(yeniAd);
+}
+
+QAccessibleInterface *TahtaGörünümü::Duyuran() const
+{
+    return duyuran >= 0 ? duyurucular[duyuran] : nullptr;
 }
 
 void TahtaGörünümü::Duyur(const QString &metin)
 {
-    const QString yeni = metin.isEmpty() ? ad : metin;
-    if (accessibleName() != yeni) {
-        setAccessibleName(yeni);
+    if (!hasFocus() || (metin.isEmpty() && duyuran < 0))
         return;
+    QAccessibleInterface *odak = nullptr;
+    if (metin.isEmpty()) {
+        duyuran = -1;
+        odak = QAccessible::queryAccessibleInterface(this);
+    } else {
+        duyuran = duyuran == 0 ? 1 : 0;
+        odak = duyurucular[duyuran];
+        static_cast<DuyuruMetni *>(odak)->metin = metin;
+        // Readers keep the names they have read. A name change, sent while the text has no focus
+        // and so not spoken, makes them ask for the new one when the focus comes.
+        QAccessibleEvent adDeğişti(odak, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&adDeğişti);
     }
-    QAccessibleEvent olay(this, QAccessible::NameChanged);
+    QAccessibleEvent olay(odak, QAccessible::Focus);
     QAccessible::updateAccessibility(&olay);
 }
 
@@ -247,6 +297,8 @@ void TahtaGörünümü::focusInEvent(QFocusEvent *olay)
 
 void TahtaGörünümü::focusOutEvent(QFocusEvent *olay)
 {
+    // Back on the board, the reader is told of the board itself first.
+    duyuran = -1;
     QWidget::focusOutEvent(olay);
     update();
 }

@@ -6,8 +6,10 @@
 #include <QVariantAnimation>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
+class QAccessibleInterface;
 class QAction;
 class QLabel;
 class QMenu;
@@ -18,7 +20,7 @@ class ResimKutusu;
 // board's context menu; and it draws a slide as the tile travelling into the empty place,
 // painting the gap's colour where the travelling tile has left its own place uncovered.
 // For assistive technology the board lists its tiles in board order, whatever their stacking,
-// each a button that can be pressed, and it speaks what happens on it through its name.
+// each a button that can be pressed, and after them the two texts through which it speaks.
 // No Q_OBJECT: moc cannot read the class's name, and the board needs no signals of its own.
 class TahtaGörünümü : public QWidget {
 public:
@@ -40,11 +42,16 @@ public:
     void ParçalarıTanıt(const QList<ResimKutusu *> &yeniParçalar);
     const QList<QPointer<ResimKutusu>> &Parçalar() const { return parçalar; }
 
-    // Tells a screen reader what has just happened: the board takes `metin` as its name, and a
-    // reader speaks the new name of the object that has the focus, even when it is the same text
-    // again. `metin` empty gives the board back its own name `ad`.
+    // Tells a screen reader what has just happened, while the board has the focus: the focus
+    // passes within the board to a text `metin`, which a reader speaks as it speaks any newly
+    // focused object. Readers ignore a name change whose data is not the name, as Qt 6.4 sends
+    // it, and a focus that stays where it is; so two texts take turns, and every text is heard,
+    // the same one again too. `metin` empty gives the focus back to the board itself.
     void Duyur(const QString &metin);
     void AdAta(const QString &yeniAd);
+    // The two texts, and the one that has the focus within the board (none: the board itself).
+    QAccessibleInterface *Duyurucu(int sıra) const { return duyurucular[sıra]; }
+    QAccessibleInterface *Duyuran() const;
 
     // Shows `metin` over the middle of the tiles, above them all, and tells a screen reader, while
     // the game is thinking; an empty text takes it away and gives the board its name back.
@@ -73,7 +80,8 @@ private:
     QMenu *bağlamMenüsü;
     QLabel *düşünce = nullptr;
     QList<QPointer<ResimKutusu>> parçalar;
-    QString ad;
+    std::array<QAccessibleInterface *, 2> duyurucular;
+    int duyuran = -1;
     QVariantAnimation kayma;
     QPointer<ResimKutusu> kayanParça;
     // The sliding tile's own place, where it is going.

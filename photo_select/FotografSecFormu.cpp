@@ -11,8 +11,8 @@
 #include "OrtakYordamlar.h"
 #include "ResimKutusu.h"
 #include "SurucuListeKutusu.h"
+#include "TasarimYerlesimi.h"
 #include "Yollar.h"
-#include "Yuvarlama.h"
 
 #include <QDir>
 #include <QLabel>
@@ -45,7 +45,10 @@ FotoğrafSeçFormu::FotoğrafSeçFormu(QWidget *sahip, std::function<void(const 
 
 void FotoğrafSeçFormu::DenetimleriKur()
 {
-    setFixedSize(Piksel(7875), Piksel(3960));
+    // At its owner's scale.
+    const TasarımÖlçeği ölçek{PencereÖlçeği(parentWidget()).çarpan, {}};
+    ÖlçeğiAta(this, ölçek);
+    setFixedSize(ölçek.Piksel(7875), ölçek.Piksel(3960));
 
     const auto etiket = [this](const char *kimlik, int sol, int üst) {
         auto *yeni = new QLabel(QString::fromLatin1(kimlik), this);
@@ -158,7 +161,7 @@ void FotoğrafSeçFormu::DosyaListesi_Click()
                 OrjinalFotoğrafKutusu_Change();
                 YüklemeBitti();
             },
-            [this](const ÇalışmaHatası &) { YüklemeBitti(); });
+            [this](const ÇalışmaHatası &) { YüklemeBitti(); }, EnKüçükÇalışmaBoyutu(this));
     });
 }
 

@@ -2,8 +2,8 @@
 
 #include "CalismaHatasi.h"
 #include "HataBildir.h"
+#include "TasarimYerlesimi.h"
 #include "Yollar.h"
-#include "Yuvarlama.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +21,10 @@ KlasörListeKutusu::KlasörListeKutusu(QWidget *üst) : QTreeWidget(üst)
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
-    setIndentation(Piksel(GirintiTwip));
+    const TasarımÖlçeği ölçek = PencereÖlçeği(this);
+    setIndentation(ölçek.Piksel(GirintiTwip));
+    const int simge = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    setIconSize(QSize(simge, simge) * ölçek.çarpan);
     connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *öğe) {
         const QString klasör = öğe->data(0, YolRolü).toString();
         Adım(HataTarzı::Sessiz, [&] { YolAta(klasör); });

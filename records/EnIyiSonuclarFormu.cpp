@@ -7,6 +7,7 @@
 #include "HataBildir.h"
 #include "MesajKutusu.h"
 #include "OyunSaati.h"
+#include "TasarimYerlesimi.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -19,14 +20,17 @@
 
 namespace {
 
+// The window's size and its small pictures at the design's own scale.
+const QSize Boyut(680, 320);
 const QSize KüçükResim(48, 36);
 
-// The photo squeezed into a small picture, or nothing when its file is gone or unreadable.
-QIcon KüçükResmi(const QString &yol)
+// The photo squeezed into a small picture of `boyut` device pixels, or nothing when its file is
+// gone or unreadable.
+QIcon KüçükResmi(const QString &yol, const QSize &boyut, qreal oran)
 {
     try {
-        QPixmap resim = QPixmap::fromImage(FotoğrafıYükle(yol, KüçükResim * 2).Tamamı(KüçükResim * 2));
-        resim.setDevicePixelRatio(2);
+        QPixmap resim = QPixmap::fromImage(FotoğrafıYükle(yol, boyut).Tamamı(boyut));
+        resim.setDevicePixelRatio(oran);
         return QIcon(resim);
     } catch (const ÇalışmaHatası &) {
         return {};
@@ -40,11 +44,13 @@ EnİyiSonuçlarFormu::EnİyiSonuçlarFormu(QWidget *sahip, EnİyiSonuçlar &sonu
                          | Qt::WindowCloseButtonHint),
       sonuçlar(sonuçlar)
 {
+    // At its owner's scale.
+    ÖlçeğiAta(this, {PencereÖlçeği(sahip).çarpan, {}});
     setWindowTitle(Dizge(3405));
     Liste = new QTreeWidget(this);
     Liste->setObjectName(QStringLiteral("Liste"));
     Liste->setRootIsDecorated(false);
-    Liste->setIconSize(KüçükResim);
+    Liste->setIconSize(KüçükResim * PencereÖlçeği(this).çarpan);
     Liste->setHeaderLabels({Dizge(3406), Dizge(3407), Dizge(3408), Dizge(3409), Dizge(3410)});
     Liste->setAccessibleName(Dizge(3405));
 
@@ -60,7 +66,7 @@ EnİyiSonuçlarFormu::EnİyiSonuçlarFormu(QWidget *sahip, EnİyiSonuçlar &sonu
     düzen->addWidget(Liste);
     düzen->addWidget(düğmeler);
     ListeyiDoldur();
-    resize(680, 320);
+    resize(Boyut * PencereÖlçeği(this).çarpan);
     Liste->setFocus();
 }
 
@@ -69,10 +75,12 @@ void EnİyiSonuçlarFormu::ListeyiDoldur()
     Liste->clear();
     const QList<SonuçSatırı> satırlar = sonuçlar.Tümü();
     QHash<QString, QIcon> resimler;
+    const qreal oran = devicePixelRatio();
+    const QSize resimBoyutu = Liste->iconSize() * oran;
     for (const SonuçSatırı &satır : satırlar) {
         const QString &yol = satır.anahtar.fotoğrafYolu;
         if (!resimler.contains(yol))
-            resimler.insert(yol, KüçükResmi(yol));
+            resimler.insert(yol, KüçükResmi(yol, resimBoyutu, oran));
         const QIcon &resim = resimler[yol];
         const QString ad = QFileInfo(yol).fileName();
         auto *öğe = new QTreeWidgetItem(Liste, {resim.isNull() ? Dizge(3421).arg(ad) : ad,

@@ -107,3 +107,37 @@ void AnaFormAyarları::Yaz(AyarDeposu &depo) const
     yaz("Oyunu Kaydet", [&] { return OnayDeğeri(oyunuKaydet.Değer()); });
     yaz("Sesleri Kapat", [&] { return OnayDeğeri(sesleriKapat.Değer()); });
 }
+
+namespace {
+
+const QString PencereBölümü = QStringLiteral("Pencere");
+// A stored side beyond this is no window's.
+constexpr int EnUzunKenar = 32767;
+
+}  // namespace
+
+PencereDurumu PencereDurumu::Oku(const AyarDeposu &depo)
+{
+    const auto oku = [&](const char *anahtar) { return depo.Oku(PencereBölümü, QLatin1String(anahtar)); };
+    PencereDurumu durum;
+    bool genişlikVar = false, yükseklikVar = false;
+    const int genişlik = oku("Genislik").toInt(&genişlikVar);
+    const int yükseklik = oku("Yukseklik").toInt(&yükseklikVar);
+    if (genişlikVar && yükseklikVar && genişlik > 0 && yükseklik > 0 && genişlik <= EnUzunKenar && yükseklik <= EnUzunKenar)
+        durum.alan = QSize(genişlik, yükseklik);
+    durum.ekranıKaplar = oku("Ekrani Kapla") == QLatin1String("1");
+    durum.tamEkran = oku("Tam Ekran") == QLatin1String("1");
+    return durum;
+}
+
+void PencereDurumu::Yaz(AyarDeposu &depo) const
+{
+    depo.TekYazımda([&] {
+        if (alan) {
+            depo.Yaz(PencereBölümü, QStringLiteral("Genislik"), QString::number(alan->width()));
+            depo.Yaz(PencereBölümü, QStringLiteral("Yukseklik"), QString::number(alan->height()));
+        }
+        depo.Yaz(PencereBölümü, QStringLiteral("Ekrani Kapla"), ekranıKaplar ? QStringLiteral("1") : QStringLiteral("0"));
+        depo.Yaz(PencereBölümü, QStringLiteral("Tam Ekran"), tamEkran ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+}

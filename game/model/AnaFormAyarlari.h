@@ -3,6 +3,7 @@
 #include "AyarDeposu.h"
 #include "CalismaHatasi.h"
 
+#include <QSize>
 #include <QString>
 #include <Qt>
 
@@ -51,5 +52,18 @@ struct AnaFormAyarları {
 
     // Writes every key in the stored order, each failure skipped: the place only when both edges
     // are known (a window in its normal state).
+    void Yaz(AyarDeposu &depo) const;
+};
+
+// The window's size and state, kept in the game's own options apart from the classic settings:
+// the client area the window has in its normal state (logical pixels; none when not stored or
+// senseless), and whether it fills the screen's work area or the whole screen.
+struct PencereDurumu {
+    std::optional<QSize> alan;
+    bool ekranıKaplar = false;
+    bool tamEkran = false;
+
+    static PencereDurumu Oku(const AyarDeposu &depo);
+    // Throws ÇalışmaHatası when the file cannot be written.
     void Yaz(AyarDeposu &depo) const;
 };

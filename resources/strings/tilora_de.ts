@@ -382,5 +382,9 @@ Wenigste Klicks: %3</translation>
         <source>The game could not be saved: %1</source>
         <translation>Das Spiel konnte nicht gespeichert werden: %1</translation>
     </message>
+    <message id="3500">
+        <source>&amp;Full screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
 </context>
 </TS>

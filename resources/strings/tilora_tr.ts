@@ -375,5 +375,9 @@ En az tıklama: %3</translation>
         <source>The game could not be saved: %1</source>
         <translation>Oyun kaydedilemedi: %1</translation>
     </message>
+    <message id="3500">
+        <source>&amp;Full screen</source>
+        <translation>&amp;Tam ekran</translation>
+    </message>
 </context>
 </TS>

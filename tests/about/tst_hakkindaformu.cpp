@@ -2,9 +2,13 @@
 #include "FareOlaylari.h"
 #include "HakkindaFormu.h"
 #include "Kimlik.h"
+#include "PaletRengi.h"
 #include "ResimKutusu.h"
 #include "SahteOrtam.h"
+#include "TasarimYerlesimi.h"
 
+#include <QApplication>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -105,6 +109,37 @@ private slots:
                 durumuDenetle(-1);
             }
         }
+    }
+
+    // Opened from a window drawn at twice the design: twice the design's size, the icon drawn at
+    // that size from the icon's own pictures.
+    void sahibininOlcegiyle()
+    {
+        QWidget sahip;
+        ÖlçeğiAta(&sahip, {2, {}});
+        HakkındaFormu form(&sahip);
+        QCOMPARE(form.size(), QSize(724, 516));
+        QCOMPARE(form.TamamDüğmesi->geometry(), QRect(516, 432, 166, 46));
+        QCOMPARE(form.SimgeKutusu->pixmap().deviceIndependentSize(), QSizeF(64, 64));
+        QCOMPARE(form.font().pointSizeF(), 16.5);
+    }
+
+    // On a dark palette the name and the links read against the dialog, a link at rest in the
+    // palette's link colour; the panel keeps the dialog's colour as the desktop's colours change.
+    void koyuPalet()
+    {
+        HakkındaFormu form(nullptr);
+        QPalette koyu;
+        koyu.setColor(QPalette::Window, QColor(42, 46, 50));
+        koyu.setColor(QPalette::Link, QColor(100, 180, 255));
+        QApplication::setPalette(koyu);
+        const auto guard = qScopeGuard([] { QApplication::setPalette(QPalette()); });
+        QTRY_COMPARE(form.Altlık->ArkaRengi(), QColor(42, 46, 50));
+        const auto yazıRengi = [](const QWidget *denetim) { return denetim->palette().color(denetim->foregroundRole()); };
+        for (QWidget *denetim : std::initializer_list<QWidget *>{form.Etiket[0], form.Etiket[3], form.MesajGönderEtiketi->Etiket})
+            QTRY_VERIFY(Karşıtlık(yazıRengi(denetim), QColor(42, 46, 50)) >= EnAzKarşıtlık);
+        QCOMPARE(yazıRengi(form.OrvaneEtiketi->Etiket), QColor(100, 180, 255));
+        QCOMPARE(form.OrvaneEtiketi->ForeColor(), 0x00FF0000u);
     }
 
     // Esc presses OK, which closes the dialog.

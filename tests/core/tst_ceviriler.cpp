@@ -12,7 +12,7 @@ namespace {
 // The captions of each window, the board's context menu being a window of its own.
 const QList<std::pair<const char *, QList<int>>> Pencereler{
     {"main window", {100, 200, 210, 220, 230, 300, 400, 410, 420, 500, 510, 520, 600, 700, 800, 900}},
-    {"board's menu", {3104, 3105, 3200, 3201, 3403, 3404}},
+    {"board's menu", {3104, 3105, 3200, 3201, 3403, 3404, 3500}},
     {"records window", {3411, 3412}},
     {"photo dialog", {1600, 1700, 1800, 1900, 2000, 2100}},
     {"about dialog", {2000, 2500, 2600}},

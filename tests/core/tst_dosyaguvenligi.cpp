@@ -152,6 +152,8 @@ private slots:
         QTest::newRow("settings, other bytes") << u"Velbor-Eng.ini"_s << QByteArray("başka bozuk satır\n") << 2;
         QTest::newRow("best results, same bytes") << u"EnIyiSonuclar.json"_s << QByteArray("bozuk satır\n") << 1;
         QTest::newRow("best results, other bytes") << u"EnIyiSonuclar.json"_s << QByteArray("{\"results\":[1]}") << 2;
+        QTest::newRow("best results, cut short") << u"EnIyiSonuclar.json"_s << QByteArray("{\"results\": [{\"division\": 3") << 2;
+        QTest::newRow("best results, no such division") << u"EnIyiSonuclar.json"_s << QByteArray("{\"results\": [{\"division\": 7}]}") << 2;
     }
     void bozukDosyaBirKezSaklanir()
     {

@@ -1,11 +1,15 @@
 #!/usr/bin/python3
-"""Reads what AT-SPI tells a screen reader about one application, as a reader would get it.
+"""Reads one application through AT-SPI as a screen reader does, and says what it would speak.
 
-Prints one tab-separated line per event and per answer on standard output:
+A reader keeps the object that has the focus. It speaks an object that gains the focus, by its
+name, unless it takes it for the one it had: the same object, or one of the same role and name
+at the same place on the screen (an object without a place is never taken for another). It
+speaks a name change of the focused object when the event brings a new name as text; one that
+brings anything else, or the name it brought last time, it passes over.
+
+Prints one tab-separated line on standard output for each:
   listening                                  the listeners are registered
-  event <type> <role> <name> <focused> <any_data>
-                                             a name change, or a gain of focus; <focused> is 1
-                                             when the source has the focus, as a reader asks it
+  spoken <text>                              what a reader speaks
   children <name>|<name>|...                 the names of the children of the object named
   pressed <name>                             the action "Press" was done on the object named
   missing <name>                             no such object in the application
@@ -17,21 +21,46 @@ import pyatspi
 from gi.repository import GLib
 
 APPLICATION = sys.argv[1]
+focus = None
+names_heard = {}
 
 
 def say(*parts):
     print("\t".join(str(part).replace("\t", " ").replace("\n", " ") for part in parts), flush=True)
 
 
+def place(node):
+    try:
+        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except NotImplementedError:
+        return None
+    return (extents.x, extents.y, extents.width, extents.height)
+
+
+def same(one, other):
+    if one == other:
+        return True
+    if other is None or one.getRole() != other.getRole() or one.name != other.name:
+        return False
+    here = place(one)
+    return here is not None and here == place(other) and here[0] >= 0 and here[1] >= 0 and here[2] > 0 and here[3] > 0
+
+
 def on_event(event):
-    if event.type.startswith("object:state-changed:focused") and not event.detail1:
-        return
+    global focus
     try:
         source = event.source
-        role, name, focused = source.getRoleName(), source.name, source.getState().contains(pyatspi.STATE_FOCUSED)
+        if source.getApplication().name != APPLICATION:
+            return
+        if event.type.startswith("object:state-changed:focused"):
+            if event.detail1 and source.getState().contains(pyatspi.STATE_FOCUSED) and not same(source, focus):
+                focus = source
+                say("spoken", source.name)
+        elif source == focus and isinstance(event.any_data, str) and names_heard.get(source) != event.any_data:
+            names_heard[source] = event.any_data
+            say("spoken", event.any_data)
     except Exception:
         return
-    say("event", event.type, role, name, int(focused), event.any_data)
 
 
 def find(name):

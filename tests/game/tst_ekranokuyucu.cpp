@@ -1,7 +1,7 @@
-// What a screen reader hears of the game, read through AT-SPI as a reader reads it: the slide
-// and the hint as name changes of the focused board, the tiles in board order after slides have
-// restacked them, and a tile pressed through its action. Runs under a real X server with a
-// private session bus (see tst_ekranokuyucu.sh).
+// What a screen reader hears of the game, read through AT-SPI as a reader reads it and told as it
+// would speak it: every slide and every hint, the same one twice too; the tiles in board order
+// after slides have restacked them; and a tile pressed through its action. Runs under a real X
+// server with a private session bus (see tst_ekranokuyucu.sh).
 #include "AnaForm.h"
 #include "ResimKutusu.h"
 #include "SahteOrtam.h"
@@ -72,13 +72,16 @@ private:
     QList<QStringList> satırlar;
 };
 
-// A name change that a reader speaks: on the object that has the focus, carrying `ad`.
-std::function<bool(const QStringList &)> OdaktakiAd(const QString &ad)
+// What the board said last, as it stands for a reader: the text that has the focus within it.
+QString Duyurulan(QWidget *pano)
 {
-    return [ad](const QStringList &alanlar) {
-        return alanlar.value(0) == QLatin1String("event") && alanlar.value(1) == QLatin1String("object:property-change:accessible-name")
-               && alanlar.value(3) == ad && alanlar.value(4) == QLatin1String("1");
-    };
+    const QAccessibleInterface *duyuran = QAccessible::queryAccessibleInterface(pano)->focusChild();
+    return duyuran ? duyuran->text(QAccessible::Name) : QString();
+}
+
+std::function<bool(const QStringList &)> Konuşulan(const QString &metin)
+{
+    return [metin](const QStringList &alanlar) { return alanlar.value(0) == QLatin1String("spoken") && alanlar.value(1) == metin; };
 }
 
 }  // namespace
@@ -98,40 +101,50 @@ private slots:
         QVERIFY(!okuyucu.Bekle([](const QStringList &a) { return a.value(0) == QLatin1String("listening"); }, okuyucu.okunan).isEmpty());
 
         // The game learns of the reader's listeners on its own time: slide until it speaks.
-        QString duyulan;
-        for (int deneme = 0; deneme < 50 && duyulan.isEmpty(); ++deneme) {
+        bool duyuldu = false;
+        for (int deneme = 0; deneme < 50 && !duyuldu; ++deneme) {
             form->OkTuşu(deneme % 2 ? Yön::Sol : Yön::Sağ);
             qsizetype başla = okuyucu.okunan;
-            const auto duyuru = [&](const QStringList &a) { return OdaktakiAd(Ad(pano))(a); };
-            if (!okuyucu.Bekle(duyuru, başla, 2000).isEmpty()) {
-                duyulan = Ad(pano);
+            duyuldu = !okuyucu.Bekle(Konuşulan(Duyurulan(pano)), başla, 2000).isEmpty();
+            if (duyuldu)
                 okuyucu.okunan = başla;
-            }
         }
-        QVERIFY2(duyulan.startsWith(QStringLiteral("Piece ")), qPrintable(okuyucu.Son()));
-        QVERIFY(duyulan.contains(QStringLiteral(" moved to row ")));
+        QVERIFY2(duyuldu, qPrintable(okuyucu.Son()));
+        QVERIFY(Duyurulan(pano).contains(QStringLiteral(" moved to row ")));
 
-        // Every slide is heard.
+        // Every slide is heard, one piece back and forth too. Up slides the tile below the gap,
+        // Down the one above it: on the bottom row, Down first.
+        const Yön ileri = Gösterilen(*form).indexOf(-1) / 3 < 2 ? Yön::Yukarı : Yön::Aşağı;
+        const Yön geri = ileri == Yön::Yukarı ? Yön::Aşağı : Yön::Yukarı;
         for (int kayma = 0; kayma < 3; ++kayma) {
-            // Up slides the tile below the gap; on the bottom row, Down the one above it.
-            form->OkTuşu(Gösterilen(*form).indexOf(-1) / 3 < 2 ? Yön::Yukarı : Yön::Aşağı);
-            QVERIFY2(!okuyucu.Bekle(OdaktakiAd(Ad(pano)), okuyucu.okunan).isEmpty(), qPrintable(Ad(pano) + "\n" + okuyucu.Son()));
+            form->OkTuşu(kayma % 2 ? geri : ileri);
+            QVERIFY2(!okuyucu.Bekle(Konuşulan(Duyurulan(pano)), okuyucu.okunan).isEmpty(), qPrintable(Duyurulan(pano) + "\n" + okuyucu.Son()));
         }
 
-        form->İpucu_Click();
-        const QStringList ipucu = okuyucu.Bekle(
-            [](const QStringList &a) { return OdaktakiAd(a.value(3))(a) && a.value(3).startsWith(QStringLiteral("Hint: slide piece ")); },
-            okuyucu.okunan);
-        QVERIFY(!ipucu.isEmpty());
+        // And every hint, the same one asked twice as well.
+        QString ipucu;
+        for (int kez = 0; kez < 2; ++kez) {
+            form->İpucu_Click();
+            const QStringList duyulan = okuyucu.Bekle(
+                [](const QStringList &a) { return a.value(0) == QLatin1String("spoken") && a.value(1).startsWith(QStringLiteral("Hint: slide piece ")); },
+                okuyucu.okunan);
+            QVERIFY2(!duyulan.isEmpty(), qPrintable(okuyucu.Son()));
+            QVERIFY(ipucu.isEmpty() || duyulan.value(1) == ipucu);
+            ipucu = duyulan.value(1);
+        }
+        QCOMPARE(Ad(pano), QStringLiteral("Board"));
 
         // The tiles in board order, whatever the slides did to their stacking.
         QStringList adlar;
         for (int konum = 0; konum < 9; ++konum)
             adlar.append(Ad(Parça(*form, konum)));
         okuyucu.Yaz(QStringLiteral("children ") + Ad(pano));
-        QCOMPARE(okuyucu.Bekle([](const QStringList &a) { return a.value(0) == QLatin1String("children"); }, okuyucu.okunan)
-                     .value(1),
-                 adlar.join(QLatin1Char('|')));
+        // After them, the two texts the board speaks through.
+        const QStringList çocuklar = okuyucu.Bekle([](const QStringList &a) { return a.value(0) == QLatin1String("children"); }, okuyucu.okunan)
+                                         .value(1)
+                                         .split(QLatin1Char('|'));
+        QCOMPARE(çocuklar.mid(0, 9), adlar);
+        QCOMPARE(çocuklar.size(), 11);
 
         // A tile beside the gap pressed by the reader slides.
         const int boş = int(Gösterilen(*form).indexOf(-1));

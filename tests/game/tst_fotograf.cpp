@@ -1,6 +1,7 @@
 // The photo loader and the pieces cut from a photo.
 #include "CalismaHatasi.h"
 #include "Fotograf.h"
+#include "FotografOnbellegi.h"
 #include "FotografYukleyici.h"
 #include "TestFotografi.h"
 #include "Yerlesim.h"
@@ -15,15 +16,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray Jpeg(QSize boyut)
-{
-    QByteArray baytlar;
-    QBuffer tampon(&baytlar);
-    tampon.open(QIODevice::WriteOnly);
-    RenkliResim(boyut).save(&tampon, "JPEG", 95);
-    return baytlar;
-}
 
 // An EXIF block saying the stored picture must be turned 90 degrees clockwise to stand upright.
 QByteArray YanYatırılmış(QByteArray jpeg)
@@ -79,7 +71,7 @@ class TestPhoto : public QObject {
 private slots:
     void largePhotoDecodesAtWorkingSize()
     {
-        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("large.jpg"), Jpeg(QSize(3200, 2400))), QSize(383, 299));
+        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("large.jpg"), ResimBaytları(QSize(3200, 2400))), QSize(383, 299));
         QCOMPARE(fotoğraf.Boyut(), QSize(3200, 2400));
         // The least eighth-step reduction that still covers the board: 1/8 gives 400 x 300.
         QCOMPARE(fotoğraf.ÇalışmaResmi().size(), QSize(400, 300));
@@ -88,7 +80,7 @@ private slots:
 
     void exifOrientationStandsUpright()
     {
-        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("portrait.jpg"), YanYatırılmış(Jpeg(QSize(400, 300)))));
+        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz(QStringLiteral("portrait.jpg"), YanYatırılmış(ResimBaytları(QSize(400, 300)))));
         QCOMPARE(fotoğraf.Boyut(), QSize(300, 400));
         QCOMPARE(fotoğraf.ÇalışmaResmi().width() < fotoğraf.ÇalışmaResmi().height(), true);
         // Upright, the top-left corner was the stored picture's bottom-left, x 0 and y 299.
@@ -101,7 +93,7 @@ private slots:
         QTest::addColumn<QString>("ad");
         QTest::addColumn<QByteArray>("baytlar");
         QTest::addColumn<int>("numara");
-        const QByteArray jpeg = Jpeg(QSize(320, 240));
+        const QByteArray jpeg = ResimBaytları(QSize(320, 240));
         QTest::newRow("truncated") << "cut.jpg" << jpeg.left(jpeg.size() / 2) << HataNo::GeçersizResim;
         QTest::newRow("empty") << "empty.jpg" << QByteArray() << HataNo::GeçersizResim;
         QTest::newRow("text named .jpg") << "notes.jpg" << QByteArray("shopping list\n") << HataNo::GeçersizResim;
@@ -138,7 +130,7 @@ private slots:
         QFETCH(qint64, bayt);
         QFile dosya(klasör.filePath(QStringLiteral("sparse.jpg")));
         QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.resize(bayt));
-        const QByteArray jpeg = Jpeg(QSize(320, 240));
+        const QByteArray jpeg = ResimBaytları(QSize(320, 240));
         QVERIFY(dosya.write(jpeg.chopped(2)) > 0 && dosya.seek(bayt - 2) && dosya.write("\xFF\xD9") == 2);
         dosya.close();
         QCOMPARE(HataNumarası(dosya.fileName()), HataNo::GeçersizResim);
@@ -148,8 +140,8 @@ private slots:
     // started it; a load abandoned by a newer one never arrives, and reads no further.
     void backgroundLoads()
     {
-        const QString iyi = Yaz(QStringLiteral("good.jpg"), Jpeg(QSize(320, 240)));
-        const QString kötü = Yaz(QStringLiteral("cut.jpg"), Jpeg(QSize(320, 240)).left(900));
+        const QString iyi = Yaz(QStringLiteral("good.jpg"), ResimBaytları(QSize(320, 240)));
+        const QString kötü = Yaz(QStringLiteral("cut.jpg"), ResimBaytları(QSize(320, 240)).left(900));
         QStringList gelenler;
         FotoğrafYükleyici yükleyici;
         const auto başlat = [&](const QString &yol) {
@@ -195,6 +187,33 @@ private slots:
         const Fotoğraf küçültülmüş = FotoğrafıYükle(yol, QSize(100, 100));
         QCOMPARE(küçültülmüş.Boyut(), QSize(640, 480));
         QCOMPARE(küçültülmüş.ÇalışmaResmi().size(), QSize(160, 120));
+    }
+
+    // The working image kept for the next start serves only the same file, unchanged, at a
+    // working size no larger than it was made for; a damaged cache file is simply not used.
+    void keptWorkingImage()
+    {
+        FotoğrafÖnbelleğiKlasörünüBelirle(klasör.filePath(QStringLiteral("cache")));
+        const QString yol = Yaz(QStringLiteral("kept.jpg"), ResimBaytları(QSize(800, 600)));
+        const Fotoğraf fotoğraf = FotoğrafıYükle(yol, QSize(200, 150));
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
+        FotoğrafıÖnbelleğeYaz(yol, fotoğraf, QSize(200, 150)).waitForFinished();
+
+        const std::optional<Fotoğraf> kayıtlı = ÖnbellektekiFotoğraf(yol, QSize(200, 150));
+        QVERIFY(kayıtlı);
+        QCOMPARE(kayıtlı->Boyut(), QSize(800, 600));
+        QCOMPARE(kayıtlı->ÇalışmaResmi(), fotoğraf.ÇalışmaResmi().convertToFormat(kayıtlı->ÇalışmaResmi().format()));
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(400, 300)));
+        QVERIFY(!ÖnbellektekiFotoğraf(Yaz(QStringLiteral("other.jpg"), ResimBaytları(QSize(800, 600))), QSize(200, 150)));
+
+        QFile önbellek(FotoğrafÖnbelleğiDosyası());
+        QVERIFY(önbellek.open(QIODevice::ReadWrite) && önbellek.resize(önbellek.size() - 1));
+        önbellek.close();
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
+
+        FotoğrafıÖnbelleğeYaz(yol, fotoğraf, QSize(200, 150)).waitForFinished();
+        Yaz(QStringLiteral("kept.jpg"), ResimBaytları(QSize(640, 480)));
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
     }
 
 private:

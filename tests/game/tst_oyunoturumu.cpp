@@ -21,20 +21,33 @@ namespace {
 const QString Oyun = QStringLiteral("Oyun");
 const QString Bilgiler = QStringLiteral("Oyun\\Bilgiler");
 
-// A running game laid out as `etiketler` with the gap at `boş`, the way a start lays a saved
-// game back; the counters as stored.
-OyunOturumu Oyunda(AyarDeposu &depo, const QList<int> &etiketler, int boş, const QStringList &bilgiler = {})
+// A saved game as the store holds it: each place's value, then the counters.
+void KayıtYaz(AyarDeposu &depo, const QStringList &değerler, const QStringList &bilgiler = {})
 {
-    for (int konum = 0; konum < etiketler.size(); ++konum)
-        depo.Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum),
-                 konum == boş ? QStringLiteral("%1B").arg(boş) : QString::number(etiketler[konum]));
+    for (int konum = 0; konum < değerler.size(); ++konum)
+        depo.Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum), değerler[konum]);
     const char *anahtarlar[] = {"Saniye Bilgisi", "Dakika Bilgisi", "Saat Bilgisi", "Hamle Bilgisi"};
     for (int sıra = 0; sıra < bilgiler.size(); ++sıra)
         depo.Yaz(Bilgiler, QLatin1String(anahtarlar[sıra]), bilgiler[sıra]);
-    OyunOturumu oturum(int(std::lround(std::sqrt(etiketler.size()))));
+}
+
+// The next start's session, the saved game found and laid back.
+OyunOturumu Sonraki(const AyarDeposu &depo, int n = 3, const QString &yardımDosyası = YardımDosyası())
+{
+    OyunOturumu oturum(n);
     oturum.KayıtlıOyunuBul(depo);
-    oturum.KayıtlıOyunuGeriYükle(depo);
+    oturum.KayıtlıOyunuGeriYükle(depo, yardımDosyası);
     return oturum;
+}
+
+// A running game laid out as `etiketler` with the gap at `boş`, the counters as stored.
+OyunOturumu Oyunda(AyarDeposu &depo, const QList<int> &etiketler, int boş, const QStringList &bilgiler = {})
+{
+    QStringList değerler;
+    for (int konum = 0; konum < etiketler.size(); ++konum)
+        değerler << (konum == boş ? QStringLiteral("%1B").arg(boş) : QString::number(etiketler[konum]));
+    KayıtYaz(depo, değerler, bilgiler);
+    return Sonraki(depo, int(std::lround(std::sqrt(etiketler.size()))));
 }
 
 QList<int> Etiketler(const OyunOturumu &oturum)
@@ -162,6 +175,9 @@ private slots:
         oturum.Ok(oturum.Tahtası().BoşParçaNo() % 3 == 0 ? Yön::Sol : Yön::Sağ);
         QVERIFY(!oturum.Yinelenebilir());
         QVERIFY(oturum.Sürüyor());
+        // A new deal leaves nothing to take back.
+        oturum.Dağıt([] { return 0.5f; });
+        QVERIFY(!oturum.GeriAlınabilir());
     }
 
     void completionEndsTheGame()
@@ -193,19 +209,6 @@ private slots:
         QCOMPARE(oturum.HamleSayısı(), std::numeric_limits<qint32>::max());
     }
 
-    void aSolverSlideMarksTheGameUntilTheNextDeal()
-    {
-        OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7);
-        oturum.Tıkla(4);
-        QVERIFY(!oturum.BilgisayarÇözdü());
-        oturum.Tıkla(7, Kaydıran::Çözücü);
-        QVERIFY(oturum.BilgisayarÇözdü());
-        QVERIFY(oturum.Tıkla(8).tamamlandı);
-        QVERIFY(oturum.BilgisayarÇözdü());
-        oturum.Dağıt([] { return 0.5f; });
-        QVERIFY(!oturum.BilgisayarÇözdü());
-    }
-
     // Saved while the 24-hour notice is open (a log-out), the game resumes at 0:00:00.
     void aDayLongGameSavesTurnedBack()
     {
@@ -213,9 +216,7 @@ private slots:
         QVERIFY(oturum.Saatiİlerlet());
         const QString yardımDosyası = klasör->filePath(QStringLiteral("yardim.json"));
         oturum.OyunuKaydet(*depo, yardımDosyası);
-        OyunOturumu sonraki(3);
-        sonraki.KayıtlıOyunuBul(*depo);
-        sonraki.KayıtlıOyunuGeriYükle(*depo, yardımDosyası);
+        const OyunOturumu sonraki = Sonraki(*depo, 3, yardımDosyası);
         QCOMPARE(sonraki.Saat().ToplamSaniye(), 0);
         QCOMPARE(sonraki.HamleSayısı(), 3);
     }
@@ -252,11 +253,9 @@ private slots:
         for (int başlangıç = 0; başlangıç < 3; ++başlangıç) {
             oturum.OyunuKaydet(*depo, yardımDosyası);
             QCOMPARE(QFile::exists(yardımDosyası), beklenen.VerildiMi());
-            OyunOturumu sonraki(3);
-            QVERIFY(sonraki.KayıtlıOyunuBul(*depo));
-            sonraki.KayıtlıOyunuGeriYükle(*depo, yardımDosyası);
-            QCOMPARE(sonraki.Yardımı(), beklenen);
-            oturum = sonraki;
+            oturum = Sonraki(*depo, 3, yardımDosyası);
+            QVERIFY(oturum.Sürüyor());
+            QCOMPARE(oturum.Yardımı(), beklenen);
         }
         // Completed, the game is still a helped one.
         if (oturum.Tahtası().BoşParçaNo() == 4)
@@ -266,16 +265,15 @@ private slots:
 
         // The same saved game with one counter changed by hand starts without help.
         depo->Yaz(Bilgiler, QStringLiteral("Hamle Bilgisi"), QStringLiteral("99"));
-        OyunOturumu elle(3);
-        elle.KayıtlıOyunuBul(*depo);
-        elle.KayıtlıOyunuGeriYükle(*depo, yardımDosyası);
-        QCOMPARE(elle.Yardımı(), Yardım{});
+        QCOMPARE(Sonraki(*depo, 3, yardımDosyası).Yardımı(), Yardım{});
 
         OyunOturumu dağıtılan = Oyunda(*depo, BirKaymaKala, 7);
         dağıtılan.İpucuGösterildi();
+        dağıtılan.Tıkla(4, Kaydıran::Çözücü);
         dağıtılan.Dağıt([] { return 0.5f; });
         QVERIFY(!dağıtılan.Yardımı().VerildiMi());
         dağıtılan.İpucuGösterildi();
+        dağıtılan.Tıkla(7, Kaydıran::Çözücü);
         dağıtılan.Böl(4);
         QVERIFY(!dağıtılan.Yardımı().VerildiMi());
         // Deleting the saved game deletes its mark.
@@ -296,9 +294,6 @@ private slots:
         oturum.Duraklat(false);
         oturum.Saatiİlerlet();
         QCOMPARE(oturum.Saat().ToplamSaniye(), 60);
-        oturum.OyunuKaydet(*depo, klasör->filePath(QStringLiteral("yardim.json")));
-        QCOMPARE(depo->Oku(Bilgiler, QStringLiteral("Dakika Bilgisi")), QStringLiteral("1"));
-        QCOMPARE(depo->Oku(Bilgiler, QStringLiteral("Saniye Bilgisi")), QStringLiteral("0"));
     }
 
     // The records window's list: by file name as people sort words, then folder, then division;
@@ -342,14 +337,12 @@ private slots:
     {
         QTest::addColumn<qint64>("saniye");
         QTest::addColumn<QString>("metin");
-        QTest::newRow("none") << qint64(0) << "0 seconds";
-        QTest::newRow("one second") << qint64(1) << "1 second";
-        QTest::newRow("half a minute") << qint64(30) << "30 seconds";
-        QTest::newRow("one minute") << qint64(60) << "1 minute";
-        QTest::newRow("1:05") << qint64(65) << "1 minute 5 seconds";
-        QTest::newRow("2:01") << qint64(121) << "2 minutes 1 second";
-        QTest::newRow("1:00:01") << qint64(3601) << "1 hour 1 second";
-        QTest::newRow("23:59:59") << qint64(86399) << "23 hours 59 minutes 59 seconds";
+        const QList<std::pair<qint64, const char *>> satırlar{
+            {0, "0 seconds"},         {1, "1 second"},           {30, "30 seconds"},           {60, "1 minute"},
+            {65, "1 minute 5 seconds"}, {121, "2 minutes 1 second"}, {3601, "1 hour 1 second"},
+            {86399, "23 hours 59 minutes 59 seconds"}};
+        for (const auto &[saniye, metin] : satırlar)
+            QTest::addRow("%lld", saniye) << saniye << QString::fromLatin1(metin);
     }
     void timeAsPeopleWriteIt()
     {
@@ -390,9 +383,7 @@ private slots:
         QCOMPARE(depo->BölümüOku(Bilgiler),
                  (QList<AyarGirdisi>{{"Saniye Bilgisi", "5"}, {"Dakika Bilgisi", "2"}, {"Saat Bilgisi", "1"}, {"Hamle Bilgisi", "2"}}));
 
-        OyunOturumu sonraki(n);
-        QVERIFY(sonraki.KayıtlıOyunuBul(*depo));
-        sonraki.KayıtlıOyunuGeriYükle(*depo);
+        const OyunOturumu sonraki = Sonraki(*depo, n);
         QVERIFY(sonraki.Sürüyor());
         QCOMPARE(sonraki.Tahtası().BoşParçaNo(), boş);
         QCOMPARE(sonraki.HamleSayısı(), 2);
@@ -410,10 +401,7 @@ private slots:
         depo->Yaz(Oyun, QStringLiteral("Foto-0"), QStringLiteral("0"));
         for (int konum = 2; konum < 9; ++konum)
             depo->Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum), konum == 8 ? QStringLiteral("8B") : QString::number(9 - konum));
-        OyunOturumu oturum(3);
-        oturum.KayıtlıOyunuBul(*depo);
-        oturum.KayıtlıOyunuGeriYükle(*depo);
-        QCOMPARE(Etiketler(oturum), (QList<int>{1, 0, 7, 6, 5, 4, 3, 2, 8}));
+        QCOMPARE(Etiketler(Sonraki(*depo)), (QList<int>{1, 0, 7, 6, 5, 4, 3, 2, 8}));
     }
 
     void deletionOnlyOfAGameFound()
@@ -457,11 +445,7 @@ private slots:
         QFETCH(QStringList, değerler);
         QFETCH(QStringList, bilgiler);
         QFETCH(QString, neden);
-        for (int konum = 0; konum < değerler.size(); ++konum)
-            depo->Yaz(Oyun, QStringLiteral("Foto-%1").arg(konum), değerler[konum]);
-        const char *anahtarlar[] = {"Saniye Bilgisi", "Dakika Bilgisi", "Saat Bilgisi", "Hamle Bilgisi"};
-        for (int sıra = 0; sıra < 4; ++sıra)
-            depo->Yaz(Bilgiler, QLatin1String(anahtarlar[sıra]), bilgiler[sıra]);
+        KayıtYaz(*depo, değerler, bilgiler);
         OyunOturumu oturum(3);
         QVERIFY(oturum.KayıtlıOyunuBul(*depo));
         try {
@@ -503,10 +487,6 @@ private slots:
                  (QList<AyarGirdisi>{{"Sol Bosluk", "1500"}, {"Ust Bosluk", "-300"}, {"Son Bolme", "2"},
                                      {"Son Fotograf", "/photos/a=b.jpg"}, {"Ornek Goster", "1"},
                                      {"Oyunu Kaydet", "1"}, {"Sesleri Kapat", "0"}}));
-        const AnaFormAyarları geri = AnaFormAyarları::Oku(yeni, QString());
-        QCOMPARE(geri.yer.Değer().sol, 100);
-        QCOMPARE(geri.yer.Değer().üst, -20);
-        QCOMPARE(geri.sonBölme.Değer(), 2);
         // A minimised window keeps the place stored before.
         yazılan.yer = PencereYeri{};
         yazılan.Yaz(*depo);

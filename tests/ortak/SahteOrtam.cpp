@@ -2,6 +2,7 @@
 
 #include "AyarDeposu.h"
 #include "EnIyiSonuclar.h"
+#include "FotografOnbellegi.h"
 #include "Kimlik.h"
 #include "OrtakDegiskenler.h"
 #include "Rastgele.h"
@@ -17,6 +18,10 @@ SahteOrtam::SahteOrtam() : gerçek(ortam())
     FotoğrafYolu.clear();
     SonBölme = 0;
     AyarKlasörünüBelirle(ayarKlasörü.path());
+    FotoğrafÖnbelleğiKlasörünüBelirle(ayarKlasörü.path() + QStringLiteral("/onbellek"));
+    // The main window opens at the design's own size unless a test says otherwise.
+    OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Genislik"), QStringLiteral("634"));
+    OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Yukseklik"), QStringLiteral("413"));
     SistemKapanışı::Unut();
 
     Ortam &o = ortam();

@@ -12,7 +12,8 @@
 struct ProgramSonlandı {};
 
 // Stands in for the platform while it lives: records what the program asked of it and
-// answers as the test scripted. Settings and best results go to a fresh temporary folder.
+// answers as the test scripted. Settings and best results go to a fresh temporary folder, where
+// the main window is remembered at the design's own size.
 class SahteOrtam {
 public:
     SahteOrtam();

@@ -1,6 +1,7 @@
 #include "TestFormu.h"
 
 #include "AyarDeposu.h"
+#include "Cozucu.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
 #include "TestFotografi.h"
@@ -90,4 +91,21 @@ QList<int> Gösterilen(const AnaForm &form)
 bool OyunVar(const AnaForm &form)
 {
     return Gösterilen(form).contains(-1);
+}
+
+int İşaretli(const AnaForm &form)
+{
+    for (int konum = 0; form.findChild<ResimKutusu *>(QStringLiteral("DağınıkParçalar(%1)").arg(konum)); ++konum)
+        if (Parça(form, konum)->İşaretliMi())
+            return konum;
+    return -1;
+}
+
+QList<int> ÇözümHamleleri(const AnaForm &form, const QString &tablolar)
+{
+    QList<int> etiketler = Gösterilen(form);
+    const int boş = int(etiketler.indexOf(-1));
+    etiketler[boş] = int(etiketler.size()) - 1;
+    const std::atomic<bool> sürsün{false};
+    return Çözücü(tablolar).Çöz(etiketler, boş, sürsün).hamleler;
 }

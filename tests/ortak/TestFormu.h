@@ -49,3 +49,7 @@ QList<QImage> Resimler(const AnaForm &form);
 QList<int> Gösterilen(const AnaForm &form);
 // A game runs while the board has an empty place.
 bool OyunVar(const AnaForm &form);
+// The tile a hint marks; -1 when none is.
+int İşaretli(const AnaForm &form);
+// The positions to click, by the solver with its tables in `tablolar`, to bring the board home.
+QList<int> ÇözümHamleleri(const AnaForm &form, const QString &tablolar);

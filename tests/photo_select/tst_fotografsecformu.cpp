@@ -6,10 +6,9 @@
 #include "ResimKutusu.h"
 #include "SahteOrtam.h"
 #include "SurucuListeKutusu.h"
+#include "TasarimYerlesimi.h"
 #include "TestFotografi.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
@@ -25,15 +24,6 @@ using Kapatış = std::function<void(FotoğrafSeçFormu &)>;
 Q_DECLARE_METATYPE(Kapatış)
 
 namespace {
-
-QByteArray Jpeg(QSize boyut, bool aşamalı = false)
-{
-    QBuffer tampon;
-    QImageWriter yazıcı(&tampon, "jpeg");
-    yazıcı.setProgressiveScanWrite(aşamalı);
-    yazıcı.write(RenkliResim(boyut));
-    return tampon.data();
-}
 
 QStringList Listelenenler(const FotoğrafSeçFormu &form)
 {
@@ -125,8 +115,8 @@ private slots:
         QTest::addColumn<QByteArray>("içerik");
         // Cut short, behind a camera's thumbnail with a scan and an end marker of its own.
         QTest::newRow("truncated, with a thumbnail")
-            << Jpeg(QSize(300, 200)).chopped(1000).insert(2, QByteArray::fromHex("ffe1 0006 ffda ffd9"));
-        QTest::newRow("22000 x 22000 progressive") << Jpeg(QSize(64, 48), true).replace(
+            << ResimBaytları(QSize(300, 200)).chopped(1000).insert(2, QByteArray::fromHex("ffe1 0006 ffda ffd9"));
+        QTest::newRow("22000 x 22000 progressive") << ResimBaytları(QSize(64, 48), "jpeg", true).replace(
             QByteArray::fromHex("ffc2 0011 08 0030 0040"), QByteArray::fromHex("ffc2 0011 08 55f0 55f0"));
     }
 
@@ -168,6 +158,28 @@ private slots:
         QTRY_VERIFY(!yeniden->isVisible());
         QCOMPARE(teslimler.size(), 2);
         QCOMPARE(ortam->mesajlar.size(), 1);
+    }
+
+    // Opened from a window drawn at twice the design, the dialog is twice its design, and the photo
+    // is read large enough for that window's board, the preview cut at the preview's own size.
+    void sahibininOlcegiyle()
+    {
+        FotoğrafYaz(Yer(u"iyi.jpg"_s), QSize(1600, 1200));
+        QWidget sahip;
+        ÖlçeğiAta(&sahip, {2, {}});
+        Ayarlar().Yaz(u"Ayarlar"_s, u"Son Klasor"_s, klasör->path());
+        QSize alınan;
+        FotoğrafSeçFormu form(&sahip, [&](const Fotoğraf &f) { alınan = f.ÇalışmaResmi().size(); });
+        QCOMPARE(form.size(), QSize(1050, 528));
+        QCOMPARE(form.ÖnizlemeKutusu->geometry(), QRect(692, 80, 316, 237));
+        QCOMPARE(form.font().pointSizeF(), 16.5);
+        form.show();
+        QTRY_COMPARE(Listelenenler(form), QStringList{u"iyi.jpg"_s});
+        QTest::keyClick(form.DosyaListesi, Qt::Key_Home);
+        QTRY_COMPARE(form.ÖnizlemeKutusu->Resim().size(), form.ÖnizlemeKutusu->İçBoyut() * form.devicePixelRatio());
+        form.TamamDüğmesi->click();
+        QTRY_VERIFY(!form.isVisible());
+        QCOMPARE(alınan, QSize(800, 600));
     }
 
     // The focus coming into the file list from the keyboard makes its first file current, but

@@ -1,0 +1,216 @@
+// The main window at any size: the design scaled as one drawing and centred, the pictures cut
+// anew for the new size, full screen and back, what a new start remembers of the size, and the
+// design's fixed colours on a dark palette.
+#include "AnaForm.h"
+#include "AyarDeposu.h"
+#include "Fotograf.h"
+#include "OrtakDegiskenler.h"
+#include "PaletRengi.h"
+#include "ResimKutusu.h"
+#include "SahteOrtam.h"
+#include "TestFormu.h"
+#include "TestFotografi.h"
+#include "Yerlesim.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// The controls with a designed place and size; the labels that fit their text are left out.
+const QStringList Yerleşikler{"Çerçeve(0)", "Çerçeve(1)", "Çerçeve(2)", "Çerçeve(3)", "Tahta", "DağınıkParçalar(0)",
+                              "DağınıkParçalar(4)", "DağınıkParçalar(8)", "ÖrnekKutusu", "ParçalaraBölSeçeneği(2)",
+                              "FotoğrafınÖrneğiniGöster", "SesleriKapatOnayı", "YeniOyunDüğmesi", "ÇıkışDüğmesi"};
+
+QString Pencere(const char *anahtar)
+{
+    return OyunSeçenekleri().Oku(QStringLiteral("Pencere"), QLatin1String(anahtar));
+}
+
+QPalette KoyuPalet()
+{
+    QPalette palet;
+    palet.setColor(QPalette::Window, QColor(42, 46, 50));
+    palet.setColor(QPalette::WindowText, QColor(232, 232, 232));
+    return palet;
+}
+
+// The colours a player reads against the window: the frames' captions, the clock and count, and
+// the empty place.
+QList<QColor> SabitRenkler(const AnaForm &form)
+{
+    QList<QColor> renkler;
+    for (int sıra = 0; sıra < 4; ++sıra)
+        renkler << Bul(form, QStringLiteral("Çerçeve(%1)").arg(sıra))->palette().color(QPalette::WindowText);
+    for (const int sıra : {1, 3})
+        renkler << Bul(form, QStringLiteral("Etiket(%1)").arg(sıra))->palette().color(QPalette::WindowText);
+    renkler << Parça(form, 8)->ArkaRengi();
+    return renkler;
+}
+
+}  // namespace
+
+class TestWindowSize : public QObject {
+    Q_OBJECT
+
+    std::optional<SahteOrtam> ortam;
+
+private slots:
+    void init() { ortam.emplace(); }
+    void cleanup()
+    {
+        QApplication::setPalette(QPalette());
+        ortam.reset();
+    }
+
+    void scaledAsOneDrawing_data()
+    {
+        QTest::addColumn<QSize>("alan");
+        QTest::addColumn<QPoint>("kaydırma");
+        QTest::newRow("twice the design") << QSize(1268, 826) << QPoint(0, 0);
+        QTest::newRow("wider: centred across") << QSize(1400, 826) << QPoint(66, 0);
+    }
+
+    // Every control twice its designed place and size, the text twice the design's, and each tile
+    // and the sample cut at their new size from a photo decoded again for it.
+    void scaledAsOneDrawing()
+    {
+        QFETCH(QSize, alan);
+        QFETCH(QPoint, kaydırma);
+        const QString yol = FotoğrafYaz(ProgramKlasörü + QStringLiteral("Sample-2.jpg"), QSize(2400, 1800));
+        auto form = AçılmışForm(false);
+        QHash<QString, QRect> tasarım;
+        for (const QString &ad : Yerleşikler)
+            tasarım.insert(ad, Bul(*form, ad)->geometry());
+        const QImage önceki = Parça(*form, 4)->Resim();
+
+        form->resize(alan);
+        QTRY_COMPARE(form->size(), alan);
+        QCOMPARE(form->font().pointSizeF(), 16.5);
+        for (const QString &ad : Yerleşikler) {
+            const QWidget *denetim = Bul(*form, ad);
+            const QRect beklenen(tasarım[ad].topLeft() * 2 + (denetim->parentWidget() == form.get() ? kaydırma : QPoint()),
+                                 tasarım[ad].size() * 2);
+            for (const auto &[değer, beklenenDeğer] : {std::pair{denetim->x(), beklenen.x()}, {denetim->y(), beklenen.y()},
+                                                      {denetim->width(), beklenen.width()}, {denetim->height(), beklenen.height()}})
+                QVERIFY2(qAbs(değer - beklenenDeğer) <= 1, qPrintable(ad));
+        }
+
+        ResimKutusu *parça = Parça(*form, 4);
+        const qreal oran = form->devicePixelRatio();
+        QCOMPARE(parça->Resim().size(), parça->size() * oran);
+        QCOMPARE(Bul<ResimKutusu>(*form, QStringLiteral("ÖrnekKutusu"))->Resim().size(),
+                 Bul<ResimKutusu>(*form, QStringLiteral("ÖrnekKutusu"))->İçBoyut() * oran);
+        // The working image the start decoded is too small for the new size: the photo is read
+        // again, and the piece comes from that, not from the small one enlarged.
+        const Fotoğraf büyük = FotoğrafıYükle(yol, EnKüçükÇalışmaBoyutu(form.get()));
+        QTRY_COMPARE(parça->Resim(), büyük.Parça(ParçaKaynağı(4, 3, büyük.Boyut()), parça->size() * oran));
+        QVERIFY(parça->Resim() != önceki);
+
+        // Back to the design's size, the design's pixels.
+        form->resize(634, 413);
+        QTRY_COMPARE(form->size(), QSize(634, 413));
+        for (const QString &ad : Yerleşikler)
+            QCOMPARE(Bul(*form, ad)->geometry(), tasarım[ad]);
+    }
+
+    // F11 fills the screen and comes back; Esc leaves full screen, and only then is the Exit button.
+    void fullScreenAndBack()
+    {
+        auto form = AçılmışForm(true, true);
+        QTest::keyClick(form.get(), Qt::Key_F11);
+        QTRY_VERIFY(form->isFullScreen());
+        QTRY_COMPARE(form->size(), form->screen()->geometry().size());
+        QTest::keyClick(form.get(), Qt::Key_F11);
+        QTRY_VERIFY(!form->isFullScreen());
+        QTRY_COMPARE(form->size(), QSize(634, 413));
+
+        form->TamEkran_Click();
+        QTRY_VERIFY(form->isFullScreen());
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QTRY_VERIFY(!form->isFullScreen());
+        QVERIFY(form->isVisible());
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+        QVERIFY(ortam->mesajlar.isEmpty());
+    }
+
+    void sizeAndStateRemembered_data()
+    {
+        QTest::addColumn<Qt::WindowState>("durum");
+        QTest::newRow("normal") << Qt::WindowNoState;
+        QTest::newRow("maximised") << Qt::WindowMaximized;
+        QTest::newRow("full screen") << Qt::WindowFullScreen;
+    }
+
+    // Kept in the game's own options, never in the classic settings, and given back by a new start.
+    void sizeAndStateRemembered()
+    {
+        QFETCH(Qt::WindowState, durum);
+        auto form = AçılmışForm();
+        form->resize(700, 460);
+        QTRY_COMPARE(form->size(), QSize(700, 460));
+        form->setWindowState(durum);
+        QTRY_COMPARE(form->windowState(), durum);
+        form->ÇıkışDüğmesi_Click();
+        QCOMPARE(Pencere("Genislik"), QStringLiteral("700"));
+        QCOMPARE(Pencere("Yukseklik"), QStringLiteral("460"));
+        QCOMPARE(Pencere("Ekrani Kapla"), QLatin1String(durum == Qt::WindowMaximized ? "1" : "0"));
+        QCOMPARE(Pencere("Tam Ekran"), QLatin1String(durum == Qt::WindowFullScreen ? "1" : "0"));
+        QVERIFY(!ortam->AyarMetni().contains(QStringLiteral("Pencere")));
+
+        form = AçılmışForm();
+        QTRY_COMPARE(form->windowState(), durum);
+        form->showNormal();
+        QTRY_COMPARE(form->size(), QSize(700, 460));
+    }
+
+    // With no size remembered the text is drawn as large as the desktop's, the whole window on
+    // the screen; a remembered size that makes no sense counts as none.
+    void firstStartFollowsTheDesktopFont_data()
+    {
+        QTest::addColumn<QString>("genişlik");
+        QTest::newRow("nothing remembered") << QString();
+        QTest::newRow("senseless") << QStringLiteral("-5");
+    }
+    void firstStartFollowsTheDesktopFont()
+    {
+        QFETCH(QString, genişlik);
+        OyunSeçenekleri().Yaz(QStringLiteral("Pencere"), QStringLiteral("Genislik"), genişlik);
+        auto form = AçılmışForm();
+        QTRY_VERIFY(form->isVisible());
+        // As large as the window's whole pixels allow.
+        QVERIFY(qAbs(form->font().pointSizeF() - QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSizeF()) < 0.05);
+        QVERIFY(form->screen()->availableGeometry().contains(form->frameGeometry()));
+    }
+
+    // On a dark palette every fixed colour reads at 4.5 : 1 against the window; the desktop
+    // switching its colours while the game runs recolours at once, and back to the design's.
+    void darkPalette()
+    {
+        auto form = AçılmışForm();
+        form->YeniOyunDüğmesi_Click();
+        const QList<QColor> tasarım = SabitRenkler(*form);
+        QCOMPARE(tasarım.first(), QColor(128, 0, 0));
+
+        QApplication::setPalette(KoyuPalet());
+        const auto okunur = [&] {
+            const QList<QColor> renkler = SabitRenkler(*form);
+            return std::all_of(renkler.cbegin(), renkler.cend(),
+                               [](const QColor &renk) { return Karşıtlık(renk, QColor(42, 46, 50)) >= EnAzKarşıtlık; });
+        };
+        QTRY_VERIFY(okunur());
+        // A slide leaves the dark palette's gap behind it.
+        form->DağınıkParçalar_Click(Gösterilen(*form).indexOf(-1) - 1);
+        for (int konum = 0; konum < 9; ++konum)
+            QCOMPARE(Parça(*form, konum)->ArkaRengi(), SabitRenkler(*form).constLast());
+
+        QApplication::setPalette(QPalette());
+        QTRY_COMPARE(SabitRenkler(*form), tasarım);
+    }
+};
+
+QTEST_MAIN(TestWindowSize)
+#include "tst_pencereboyutu.moc"
