@@ -2,8 +2,12 @@
 // positions row by row with N² - 1 at the empty place. Writes for each "LENGTH MILLISECONDS
 // MOVES..." (the positions to click, in order) or "unsolvable MILLISECONDS". A line that is no
 // 3 x 3, 4 x 4 or 5 x 5 arrangement is told on standard error and skipped; the exit status is
-// then 1. Standard error's first line says how long the 4 x 4 tables took to get ready.
-// Usage: tilora-solve [--cache FOLDER] < positions
+// then 1. Standard error tells first how long the tables took to get ready, cold (their files
+// dropped out of the page cache first) and warm, and last the spread of the times by board size,
+// the 5 x 5 lengths against a lower bound, and the peak memory.
+// Usage: tilora-solve [--tables FOLDER] [--cache FOLDER] < positions
+
+#include "CozucuOlcumu.h"
 
 #include "Cozucu.h"
 
@@ -15,6 +19,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <string>
 
 namespace {
@@ -43,6 +48,16 @@ QList<int> Etiketler(const QString &satır, QString &hata)
     return etiketler;
 }
 
+// How long the solver takes to get its tables ready.
+double HazırlıkSüresi(Çözücü &çözücü)
+{
+    const std::atomic<bool> vazgeçilmez{false};
+    QElapsedTimer saat;
+    saat.start();
+    çözücü.TablolarıBekle(vazgeçilmez);
+    return saat.nsecsElapsed() / 1e6;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -53,20 +68,30 @@ int main(int argc, char *argv[])
     QCommandLineParser seçenekler;
     seçenekler.setApplicationDescription(QStringLiteral("Solves sliding-tile positions read from standard input."));
     seçenekler.addHelpOption();
-    const QCommandLineOption önbellek(QStringLiteral("cache"), QStringLiteral("Folder of the 4 x 4 tables."),
+    const QCommandLineOption tablolar(QStringLiteral("tables"), QStringLiteral("Folder of the tables made with the program."),
+                                      QStringLiteral("folder"), QCoreApplication::applicationDirPath());
+    const QCommandLineOption önbellek(QStringLiteral("cache"), QStringLiteral("Folder of the tables made when those are missing."),
                                       QStringLiteral("folder"),
                                       QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
-    seçenekler.addOption(önbellek);
+    seçenekler.addOptions({tablolar, önbellek});
     seçenekler.process(uygulama);
 
-    Çözücü çözücü(seçenekler.value(önbellek));
+    const double kalan = SayfaÖnbelleğindenAt(TabloDosyaları(seçenekler.value(tablolar)));
+    double soğuk = 0;
+    {
+        Çözücü ilk(seçenekler.value(önbellek), seçenekler.value(tablolar), {}, {});
+        soğuk = HazırlıkSüresi(ilk);
+    }
+    Çözücü çözücü(seçenekler.value(önbellek), seçenekler.value(tablolar), {}, {});
+    std::fprintf(stderr, "tables ready in %.0f ms cold (%.0f %% of their pages were left in the page cache), %.0f ms warm\n",
+                 soğuk, kalan, HazırlıkSüresi(çözücü));
     const std::atomic<bool> vazgeçilmez{false};
-    QElapsedTimer saat;
-    saat.start();
-    çözücü.TablolarıBekle(vazgeçilmez);
-    std::fprintf(stderr, "tables ready in %.0f ms\n", saat.nsecsElapsed() / 1e6);
+    const BeşliSınır beşliSınır(seçenekler.value(tablolar));
 
     int çıkış = 0;
+    std::map<int, QList<double>> süreler;
+    QList<double> beşliOranlar;
+    QElapsedTimer saat;
     std::string satır;
     for (int satırNo = 1; std::getline(std::cin, satır); ++satırNo) {
         const QString metin = QString::fromStdString(satır).trimmed();
@@ -86,10 +111,18 @@ int main(int argc, char *argv[])
             std::printf("unsolvable %.3f\n", süre);
             continue;
         }
+        süreler[int(etiketler.size())].append(süre);
+        if (etiketler.size() == 25 && !çözüm.hamleler.isEmpty())
+            beşliOranlar.append(double(çözüm.hamleler.size()) / beşliSınır(etiketler));
         std::printf("%lld %.3f", static_cast<long long>(çözüm.hamleler.size()), süre);
         for (const int konum : çözüm.hamleler)
             std::printf(" %d", konum);
         std::printf("\n");
     }
+    for (const auto &[konumlar, değerler] : süreler)
+        Dağılım(stderr, qPrintable(QStringLiteral("%1 x %1 solved, ms").arg(konumlar == 9 ? 3 : konumlar == 16 ? 4 : 5)),
+                değerler, "");
+    Dağılım(stderr, "5 x 5 slides / lower bound", beşliOranlar, "");
+    std::fprintf(stderr, "peak memory (VmHWM) %.1f MB; machine load (1 min) %.2f\n", EnYüksekBellekMB(), Yük());
     return çıkış;
 }

@@ -1,20 +1,25 @@
 #include "Cozucu.h"
 
 #include "BuyukTahtaCozumu.h"
-#include "Tahta.h"
+#include "DortluArama.h"
+#include "KademeliYerlestirme.h"
 #include "TabloHazirligi.h"
+#include "Tahta.h"
 #include "UcluTablo.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <optional>
 
 namespace {
 
-std::vector<std::vector<int>> Bölüm(const QList<QList<int>> &desenler)
+DesenBölümü Bölüm(int n, const QList<QList<int>> &desenler)
 {
-    std::vector<std::vector<int>> bölüm;
+    DesenBölümü bölüm;
     for (const QList<int> &desen : desenler)
         bölüm.emplace_back(desen.begin(), desen.end());
-    return bölüm;
+    return GeçerliBölüm(n, bölüm) ? bölüm : VarsayılanBölüm(n);
 }
 
 // The board's cells with the gap as N² - 1, when it is an N x N board of 3 to 5 a side whose
@@ -38,36 +43,43 @@ std::optional<KareTahta> Dizilim(const QList<int> &etiketler, int boşKonum)
     return tahta;
 }
 
+// True when the slides are taken one by one, each next to the gap, and leave the board home.
+bool EveGötürür(KareTahta tahta, const std::vector<int> &hamleler)
+{
+    for (const int hücre : hamleler) {
+        if (!tahta.KomşuMu(hücre))
+            return false;
+        tahta.Kaydır(hücre);
+    }
+    return tahta.Evde();
+}
+
 }  // namespace
 
 Çözücü::Çözücü(const QString &önbellekKlasörü)
-    : Çözücü(önbellekKlasörü, VarsayılanDesenler())
+    : Çözücü(önbellekKlasörü, QCoreApplication::applicationDirPath(), {}, {})
 {
 }
 
-Çözücü::Çözücü(const QString &önbellekKlasörü, const QList<QList<int>> &desenler)
+Çözücü::Çözücü(const QString &önbellekKlasörü, const QString &kurulumKlasörü, const QList<QList<int>> &dörtlüDesenler,
+               const QList<QList<int>> &beşliDesenler)
+    : dörtlü(std::make_unique<TabloHazırlığı>(kurulumKlasörü, önbellekKlasörü, 4, Bölüm(4, dörtlüDesenler))),
+      beşli(std::make_unique<TabloHazırlığı>(kurulumKlasörü, önbellekKlasörü, 5, Bölüm(5, beşliDesenler)))
 {
-    std::vector<std::vector<int>> bölüm = Bölüm(desenler);
-    if (!GeçerliBölüm(bölüm))
-        bölüm = Bölüm(VarsayılanDesenler());
-    hazırlık = std::make_unique<TabloHazırlığı>(önbellekKlasörü, std::move(bölüm));
 }
 
 Çözücü::~Çözücü() = default;
 
-QList<QList<int>> Çözücü::VarsayılanDesenler()
-{
-    return {{0, 1, 4, 5, 8, 9}, {2, 3, 6, 7, 10, 11}, {12, 13, 14}};
-}
-
 void Çözücü::TablolarıHazırla()
 {
-    hazırlık->Başlat();
+    dörtlü->Başlat();
+    beşli->Başlat();
 }
 
 bool Çözücü::TablolarıBekle(const std::atomic<bool> &vazgeç)
 {
-    return hazırlık->Bekle(vazgeç) != nullptr;
+    TablolarıHazırla();
+    return dörtlü->Bekle(vazgeç) && beşli->Bekle(vazgeç);
 }
 
 Çözüm Çözücü::Çöz(const QList<int> &etiketler, int boşKonum, const std::atomic<bool> &vazgeç) const
@@ -78,28 +90,33 @@ bool Çözücü::TablolarıBekle(const std::atomic<bool> &vazgeç)
 
     const AramaSınırı sınır(vazgeç);
     std::vector<int> hamleler;
-    bool bulundu = false;
-    switch (tahta->n) {
-    case 3: {
+    bool enKısa = true;
+    if (tahta->n == 3) {
         ÜçlüHücreler hücreler{};
         std::copy(tahta->hücreler.begin(), tahta->hücreler.end(), hücreler.begin());
         hamleler = ÜçlüTablo::Ortak().Çöz(hücreler);
-        bulundu = true;
-        break;
-    }
-    case 4:
-        if (const DesenTakımı *takım = hazırlık->Bekle(vazgeç)) {
-            DörtlüHücreler hücreler{};
-            std::copy(tahta->hücreler.begin(), tahta->hücreler.end(), hücreler.begin());
-            bulundu = DörtlüEnKısaÇözüm(*takım, hücreler, sınır, hamleler);
+    } else {
+        TabloHazırlığı &hazırlık = tahta->n == 4 ? *dörtlü : *beşli;
+        const std::shared_ptr<const DesenTakımı> takım = hazırlık.Bekle(vazgeç);
+        if (!takım)
+            return {};
+        const bool bulundu = tahta->n == 4 ? DörtlüEnKısaÇözüm(*takım, *tahta, sınır, hamleler)
+                                           : BeşlikÇöz(*tahta, *takım, sınır, hamleler);
+        if (sınır.Vazgeçildi())
+            return {};
+        enKısa = tahta->n == 4;
+        const bool yanılmaz = bulundu && EveGötürür(*tahta, hamleler) &&
+                              (tahta->n == 5 || DörtlüTahminTutarlı(*takım, *tahta, hamleler));
+        if (!yanılmaz) {
+            // Only tables that are not what their file claims can lead here.
+            hazırlık.Güvenme(takım);
+            hamleler.clear();
+            enKısa = false;
+            if (!KademeliÇöz(*tahta, sınır, hamleler))
+                return {};
         }
-        break;
-    default:
-        hazırlık->Başlat();
-        bulundu = BeşlikÇöz(*tahta, hazırlık->Hazırsa(), sınır, hamleler);
-        break;
     }
-    if (!bulundu)
+    if (!EveGötürür(*tahta, hamleler))
         return {};
-    return {Çözüm::Durum::Çözüldü, QList<int>(hamleler.begin(), hamleler.end()), tahta->n < 5 || hamleler.empty()};
+    return {Çözüm::Durum::Çözüldü, QList<int>(hamleler.begin(), hamleler.end()), enKısa || hamleler.empty()};
 }

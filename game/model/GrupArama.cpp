@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cmath>
+#include <cstdlib>
 #include <cstdint>
 
 namespace {
@@ -22,9 +22,9 @@ struct Düğüm {
 
 class GrupArayıcı {
 public:
-    GrupArayıcı(const KareTahta &tahta, std::uint64_t sabit, const std::vector<int> &taşlar, double ağırlık)
+    GrupArayıcı(const KareTahta &tahta, std::uint64_t sabit, const std::vector<int> &taşlar)
         : n(tahta.n), taşSayısı(int(taşlar.size())), sabit(sabit), taşlar(taşlar),
-          hKatsayısı(int(std::lround(2 * ağırlık))), yuvalar(std::size_t(1) << YuvaBitleri, BoşYuva)
+          yuvalar(std::size_t(1) << YuvaBitleri, BoşYuva)
     {
         int yerler[EnÇokTaş + 1];
         for (int s = 0; s < taşSayısı; ++s)
@@ -44,7 +44,7 @@ public:
                 const Düğüm düğüm = düğümler[sıra];
                 if (Öncelik(düğüm.g, düğüm.h) != f)
                     continue;  // reached more cheaply since
-                if ((++açılan & 0xFFF) == 0 && sınır.Aşıldı())
+                if ((++açılan & 0xFFF) == 0 && sınır.Vazgeçildi())
                     return false;
                 if (düğüm.h == 0) {
                     for (std::uint32_t geri = sıra; düğümler[geri].önceki != geri; geri = düğümler[geri].önceki)
@@ -84,7 +84,7 @@ private:
         return toplam == 0 ? 0 : toplam + enYakın - 1;
     }
 
-    std::size_t Öncelik(int g, int h) const { return std::size_t(2 * g + hKatsayısı * h); }
+    static std::size_t Öncelik(int g, int h) { return std::size_t(g + h); }
 
     // The table slot of `anahtar`: where it is, or the empty slot where it would go.
     std::size_t Yuva(std::uint32_t anahtar) const
@@ -149,7 +149,6 @@ private:
     const int n, taşSayısı;
     const std::uint64_t sabit;
     const std::vector<int> &taşlar;
-    const int hKatsayısı;
     std::vector<Düğüm> düğümler;
     std::vector<std::int32_t> yuvalar;
     std::vector<std::vector<std::uint32_t>> kovalar;  // states by their order of g and h
@@ -158,11 +157,11 @@ private:
 
 }  // namespace
 
-bool GrubuYerleştir(KareTahta &tahta, std::uint64_t sabit, const std::vector<int> &taşlar, double ağırlık,
-                    const AramaSınırı &sınır, std::vector<int> &hamleler)
+bool GrubuYerleştir(KareTahta &tahta, std::uint64_t sabit, const std::vector<int> &taşlar, const AramaSınırı &sınır,
+                    std::vector<int> &hamleler)
 {
     std::vector<int> yol;
-    if (!GrupArayıcı(tahta, sabit, taşlar, ağırlık).Ara(sınır, yol))
+    if (!GrupArayıcı(tahta, sabit, taşlar).Ara(sınır, yol))
         return false;
     for (const int hücre : yol)
         tahta.Kaydır(hücre);

@@ -26,34 +26,24 @@ std::vector<std::vector<int>> Gruplar(const std::vector<int> &çizgi)
     return gruplar;
 }
 
-}  // namespace
-
-std::vector<std::vector<int>> KenarÇizgileri(int n, KenarSırası sıra)
+// The tiles of the top row, then those of the left column below it.
+std::vector<std::vector<int>> KenarÇizgileri(int n)
 {
     std::vector<int> satır, sütun;
     for (int i = 0; i < n; ++i)
         satır.push_back(i);
     for (int i = 1; i < n; ++i)
         sütun.push_back(i * n);
-    if (sıra == KenarSırası::ÖnceSatır)
-        return {satır, sütun};
-    satır.erase(satır.begin());
-    sütun.insert(sütun.begin(), 0);
-    return {sütun, satır};
+    return {satır, sütun};
 }
 
-bool ÇizgiyiYerleştir(KareTahta &tahta, std::uint64_t &sabit, const std::vector<int> &çizgi, const AramaSınırı &sınır,
-                      std::vector<int> &hamleler)
+// The whole board's cell of cell `içHücre` of the inner board of an n x n board.
+int DışHücre(int n, int içHücre)
 {
-    for (const std::vector<int> &grup : Gruplar(çizgi)) {
-        if (!GrubuYerleştir(tahta, sabit, grup, 1.0, sınır, hamleler))
-            return false;
-        for (const int taş : grup)
-            sabit |= std::uint64_t(1) << taş;
-    }
-    return true;
+    return (içHücre / (n - 1) + 1) * n + içHücre % (n - 1) + 1;
 }
 
+// The (n-1) x (n-1) board at the bottom right, its tiles numbered by their homes there.
 KareTahta İçTahta(const KareTahta &tahta)
 {
     const int n = tahta.n, m = n - 1;
@@ -66,10 +56,7 @@ KareTahta İçTahta(const KareTahta &tahta)
     return iç;
 }
 
-int DışHücre(int n, int içHücre)
-{
-    return (içHücre / (n - 1) + 1) * n + içHücre % (n - 1) + 1;
-}
+}  // namespace
 
 bool KademeliÇöz(KareTahta tahta, const AramaSınırı &sınır, std::vector<int> &hamleler)
 {
@@ -80,14 +67,21 @@ bool KademeliÇöz(KareTahta tahta, const AramaSınırı &sınır, std::vector<i
         hamleler.insert(hamleler.end(), üçlü.begin(), üçlü.end());
         return true;
     }
+    std::vector<int> yol;
     std::uint64_t sabit = 0;
-    for (const std::vector<int> &çizgi : KenarÇizgileri(tahta.n, KenarSırası::ÖnceSatır))
-        if (!ÇizgiyiYerleştir(tahta, sabit, çizgi, sınır, hamleler))
-            return false;
+    for (const std::vector<int> &çizgi : KenarÇizgileri(tahta.n)) {
+        for (const std::vector<int> &grup : Gruplar(çizgi)) {
+            if (!GrubuYerleştir(tahta, sabit, grup, sınır, yol))
+                return false;
+            for (const int taş : grup)
+                sabit |= std::uint64_t(1) << taş;
+        }
+    }
     std::vector<int> içHamleler;
     if (!KademeliÇöz(İçTahta(tahta), sınır, içHamleler))
         return false;
     for (const int hücre : içHamleler)
-        hamleler.push_back(DışHücre(tahta.n, hücre));
+        yol.push_back(DışHücre(tahta.n, hücre));
+    hamleler.insert(hamleler.end(), yol.begin(), yol.end());
     return true;
 }

@@ -2,7 +2,8 @@
 // the best results and the solver's tables.
 #include "AyarDeposu.h"
 #include "CalismaHatasi.h"
-#include "DesenOnbellegi.h"
+#include "DesenDosyasi.h"
+#include "SikiDesen.h"
 #include "EnIyiSonuclar.h"
 
 #include <QDir>
@@ -101,7 +102,9 @@ private slots:
             yeni.Kaydet();
         };
         const Yazım tablo = [](const QString &k) {
-            if (!DesenTablosunuYaz(k, DesenTablosu{{0, 1, 2, 3}, std::vector<std::uint8_t>(YerleşimSayısı(4), 7)}))
+            const DesenBölümü bölüm{{0, 1, 2, 3}};
+            const std::vector<std::vector<std::uint8_t>> tablolar{std::vector<std::uint8_t>(SıkıBoyut(YerleşimSayısı(4, 4)), 7)};
+            if (!DesenDosyasınıYaz(k, 4, DesenDosyasıBaytları(4, bölüm, tablolar)))
                 throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
         };
         const QString büyük = u"File too large"_s;
@@ -111,7 +114,7 @@ private slots:
             QTest::addRow("settings at a first start, %d bytes", sınır) << sınır << QString() << QByteArray() << ayarlar << büyük;
             QTest::addRow("best results, %d bytes", sınır) << sınır << u"EnIyiSonuclar.json"_s
                                                            << QByteArray("{\"results\":[]}") << sonuçlar << büyük;
-            QTest::addRow("solver's table, %d bytes", sınır) << sınır << u"desen-4x4-0-1-2-3.bin"_s << QByteArray("eski")
+            QTest::addRow("solver's table, %d bytes", sınır) << sınır << u"desen-4x4.bin"_s << QByteArray("eski")
                                                              << tablo << StandartAçıklama(HataNo::DosyaErişimHatası);
         }
     }

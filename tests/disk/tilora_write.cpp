@@ -5,8 +5,8 @@
 //        tilora-write tables FOLDER        builds and writes the solver's table of tiles 0 to 3
 
 #include "CalismaHatasi.h"
-#include "DesenOnbellegi.h"
-#include "DesenTablosu.h"
+#include "DesenDosyasi.h"
+#include "DesenKurulumu.h"
 #include "EnIyiSonuclar.h"
 
 #include <QCoreApplication>
@@ -28,10 +28,8 @@ void SonuçlarıYaz(const QString &dosya, int sayı)
 
 void TabloyuYaz(const QString &klasör)
 {
-    DesenTablosu tablo{{0, 1, 2, 3}, {}};
     const std::atomic<bool> dur{false};
-    DesenTablosuKur(tablo, dur);
-    if (!DesenTablosunuYaz(klasör, tablo))
+    if (!DesenDosyasınıYaz(klasör, 4, DesenDosyasıKur(4, {{0, 1, 2, 3}}, dur)))
         throw ÇalışmaHatası(HataNo::DosyaErişimHatası);
 }
 

@@ -20,6 +20,7 @@ fail() {
 # Every file and link the installation holds, below the prefix; the link on the PATH apart.
 expected=(
   lib/tilora/tilora lib/tilora/tilora-ses.so lib/tilora/Sample-1.jpg lib/tilora/Sample-2.jpg
+  lib/tilora/desen-4x4.bin lib/tilora/desen-5x5.bin
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/tilora.6.gz
   share/doc/tilora/copyright share/doc/tilora/changelog.gz share/doc/tilora/LICENSE-sample-photos.md
   share/icons/hicolor/scalable/apps/$id.svg
@@ -42,6 +43,11 @@ DESTDIR=$stage "$cmake" --install "$build" --prefix /usr >/dev/null
 [ "$(ls -A "$stage")" = usr ] || fail "written outside the prefix: $(ls -A "$stage")"
 compare "the installation" "$(cd "$stage/usr" && find . ! -type d | sed 's|^\./||' | sort)" bin/tilora
 [ "$(readlink "$stage/usr/bin/tilora")" = ../lib/tilora/tilora ] || fail "bin/tilora is not a relative link into lib/tilora"
+# The solver's tables lie beside the program as the build made them, for everyone to read.
+for table in desen-4x4.bin desen-5x5.bin; do
+  cmp -s "$build/bin/$table" "$stage/usr/lib/tilora/$table" || fail "lib/tilora/$table is not the table the build made"
+  [ "$(stat -c %a "$stage/usr/lib/tilora/$table")" = 644 ] || fail "lib/tilora/$table is not readable by all and writable only by its owner"
+done
 # Nothing ties the installed program to the build folder or to a library folder of its own.
 for binary in tilora tilora-ses.so; do
   ! readelf -d "$stage/usr/lib/tilora/$binary" | grep -E 'RPATH|RUNPATH' || fail "the installed $binary has a library search path"
