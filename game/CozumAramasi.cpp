@@ -11,8 +11,11 @@
             return;
         vazgeç = nullptr;
         QGuiApplication::restoreOverrideCursor();
+        const Çözüm çözüm = izleyici.result();
+        if (çözüm.enKısa)
+            bellek.Hatırla(arananEtiketler, arananBoş, çözüm);
         if (const auto bildir = std::exchange(bitince, nullptr))
-            bildir(izleyici.result());
+            bildir(çözüm);
     });
 }
 
@@ -28,6 +31,12 @@ void ÇözümAraması::Başlat(const Tahta &tahta, std::function<void(const Çö
     QList<int> etiketler;
     for (int konum = 0; konum < tahta.KonumSayısı(); ++konum)
         etiketler.append(tahta.Etiket(konum));
+    if (const std::optional<Çözüm> bilinen = bellek.Sor(etiketler, tahta.BoşParçaNo())) {
+        bitince(*bilinen);
+        return;
+    }
+    arananEtiketler = etiketler;
+    arananBoş = tahta.BoşParçaNo();
     vazgeç = std::make_shared<std::atomic<bool>>(false);
     this->bitince = std::move(bitince);
     QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));

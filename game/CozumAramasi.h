@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CozumBellegi.h"
 #include "Cozucu.h"
 #include "Tahta.h"
 
@@ -22,7 +23,8 @@ public:
     ÇözümAraması(const ÇözümAraması &) = delete;
     ÇözümAraması &operator=(const ÇözümAraması &) = delete;
 
-    // Looks for the solution of `tahta` as it stands and hands it to `bitince`.
+    // Looks for the solution of `tahta` as it stands and hands it to `bitince`: at once when the
+    // board lies on the path of the last shortest solution, which the player is following.
     void Başlat(const Tahta &tahta, std::function<void(const Çözüm &)> bitince);
     void Vazgeç();
     // A search has been asked for and its answer has not come yet.
@@ -33,6 +35,10 @@ public:
 
 private:
     Çözücü çözücü;
+    ÇözümBelleği bellek;
+    // The board the running search is for, kept with its answer.
+    QList<int> arananEtiketler;
+    int arananBoş = -1;
     // Searches abandoned earlier may still be ending here; the solver must outlive them all.
     QThreadPool iş;
     QFutureWatcher<Çözüm> izleyici;

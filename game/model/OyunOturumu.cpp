@@ -144,8 +144,8 @@ void OyunOturumu::OyunuKaydet(AyarDeposu &depo, const QString &yardımDosyası)
 {
     Sessizce([&] { kayıtlıOyun = depo.BölümüOku(OyunBölümü); });
     KayıtlıOyunuSil(depo, yardımDosyası);
-    for (const auto &[anahtar, değer] : KayıtGirdileri(tahta))
-        Sessizce([&] { depo.Yaz(OyunBölümü, anahtar, değer); });
+    for (const auto &girdi : KayıtGirdileri(tahta))
+        Sessizce([&] { depo.Yaz(OyunBölümü, girdi.first, girdi.second); });
     // A clock that has reached 24 hours waits for its notice to turn it back: it is stored as it
     // will stand then, since no start could resume 24 hours.
     const OyunSaati kaydedilen = saat.saat >= 24 ? OyunSaati{} : saat;
@@ -153,8 +153,8 @@ void OyunOturumu::OyunuKaydet(AyarDeposu &depo, const QString &yardımDosyası)
                                                          {"Dakika Bilgisi", kaydedilen.dakika},
                                                          {"Saat Bilgisi", kaydedilen.saat},
                                                          {"Hamle Bilgisi", hamleSayısı}};
-    for (const auto &[anahtar, değer] : bilgiler)
-        Sessizce([&] { depo.Yaz(BilgilerBölümü, QLatin1String(anahtar), QString::number(değer)); });
+    for (const auto &bilgi : bilgiler)
+        Sessizce([&] { depo.Yaz(BilgilerBölümü, QLatin1String(bilgi.first), QString::number(bilgi.second)); });
     Sessizce([&] {
         YardımıYaz(yardımDosyası, KayıtlıOyunÖzeti(depo.BölümüOku(OyunBölümü), depo.BölümüOku(BilgilerBölümü)), yardım);
     });

@@ -312,9 +312,10 @@ private slots:
         QCOMPARE(İşaretli(*form), -1);
         QCOMPARE(kalan(), önce - 1);
 
+        // Followed, the hint's solution answers the next one at once; a slide back clears it.
         Tuş(*form, Qt::Key_H);
+        QVERIFY(İşaretli(*form) >= 0);
         Tuş(*form, Qt::Key_Z, Qt::ControlModifier);
-        QTest::qWait(300);
         QCOMPARE(İşaretli(*form), -1);
     }
 
