@@ -48,10 +48,12 @@ struct Kare {
 
     // Tile t on cell c is Manhattan[t][c] slides from home.
     static constexpr std::array<std::array<std::uint8_t, HücreSayısı>, HücreSayısı> Manhattan = [] {
+        // std::abs is not constexpr before C++23.
+        const auto fark = [](int a, int b) { return a > b ? a - b : b - a; };
         std::array<std::array<std::uint8_t, HücreSayısı>, HücreSayısı> uzaklık{};
         for (int taş = 0; taş < HücreSayısı; ++taş)
             for (int hücre = 0; hücre < HücreSayısı; ++hücre)
-                uzaklık[taş][hücre] = std::uint8_t(std::abs(taş / N - hücre / N) + std::abs(taş % N - hücre % N));
+                uzaklık[taş][hücre] = std::uint8_t(fark(taş / N, hücre / N) + fark(taş % N, hücre % N));
         return uzaklık;
     }();
 };
