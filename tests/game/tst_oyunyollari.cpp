@@ -319,6 +319,21 @@ private slots:
         QCOMPARE(İşaretli(*form), -1);
     }
 
+    // Esc while the game thinks (a 5 x 5 deal takes the solver tens of milliseconds at least)
+    // stops the thinking, not the game: no mark comes of that search, and the next H asks again.
+    void escStopsTheThinking()
+    {
+        auto form = AçılmışForm(true, true);
+        form->ParçalaraBölSeçeneği_Click(2);
+        form->YeniOyunDüğmesi_Click();
+        Tuş(*form, Qt::Key_H);
+        Tuş(*form, Qt::Key_Escape);
+        QVERIFY(form->isVisible());
+        Tuş(*form, Qt::Key_H);
+        QTRY_VERIFY_WITH_TIMEOUT(İşaretli(*form) >= 0, 30'000);
+        QVERIFY(form->isVisible());
+    }
+
     // Solve plays the rest to the end, which is not the player's own: no congratulation, no
     // best result, and the saved game goes as after any completion. Any key stops it.
     void solvePlaysToTheEnd()
