@@ -30,6 +30,8 @@ OyunOturumu::OyunOturumu(int bölmeSayısı) : tahta(bölmeSayısı) {}
 void OyunOturumu::Böl(int bölmeSayısı)
 {
     tahta.Böl(bölmeSayısı);
+    // Slides of the board before make no sense on the new one.
+    geçmiş.Temizle();
     yardım = {};
 }
 

@@ -62,7 +62,7 @@ public:
     bool Duraklatıldı() const { return duraklatıldı; }
 
     // A new division: no position holds a piece yet, the bottom-right one is the empty place, and
-    // no help was given. A game that runs goes on running; the caller deals it anew.
+    // neither slides to take back nor help given. A game that runs goes on running; the caller deals it anew.
     void Böl(int bölmeSayısı);
 
     // A new game: the pieces dealt by `rastgele` (uniform in [0, 1)), the bottom-right place
