@@ -9,13 +9,6 @@ namespace {
 // Frame captions, values, the gap, the About dialog's name and links, and a pure blue.
 const QList<QColor> SabitRenkler{{128, 0, 0}, {192, 64, 0}, {255, 255, 192}, {0, 0, 128}, {0, 0, 255}, {128, 128, 128}};
 
-QPalette Palet(const QColor &pencere)
-{
-    QPalette palet;
-    palet.setColor(QPalette::Window, pencere);
-    return palet;
-}
-
 int TonFarkı(const QColor &a, const QColor &b)
 {
     const int fark = std::abs(a.hslHue() - b.hslHue()) % 360;
@@ -28,23 +21,11 @@ class TestPaletteColours : public QObject {
     Q_OBJECT
 
 private slots:
-    void contrastRatio_data()
-    {
-        QTest::addColumn<QColor>("birinci");
-        QTest::addColumn<QColor>("ikinci");
-        QTest::addColumn<double>("oran");
-        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
-        QTest::newRow("alike") << QColor(42, 46, 50) << QColor(42, 46, 50) << 1.0;
-        QTest::newRow("dark red captions on a dark window") << QColor(128, 0, 0) << QColor(42, 46, 50) << 1.25;
-        QTest::newRow("values on a dark window") << QColor(192, 64, 0) << QColor(42, 46, 50) << 2.59;
-        QTest::newRow("either way round") << QColor(42, 46, 50) << QColor(192, 64, 0) << 2.59;
-    }
+    // As the guidelines compute it, with the colours' light linearised, either way round.
     void contrastRatio()
     {
-        QFETCH(QColor, birinci);
-        QFETCH(QColor, ikinci);
-        QFETCH(double, oran);
-        QCOMPARE(std::round(Karşıtlık(birinci, ikinci) * 100) / 100, oran);
+        QCOMPARE(Karşıtlık(Qt::black, Qt::white), 21.0);
+        QCOMPARE(std::round(Karşıtlık(QColor(42, 46, 50), QColor(192, 64, 0)) * 100) / 100, 2.59);
     }
 
     void darkOrLight_data()
@@ -52,10 +33,8 @@ private slots:
         QTest::addColumn<QColor>("pencere");
         QTest::addColumn<bool>("koyu");
         QTest::newRow("a dark scheme") << QColor(42, 46, 50) << true;
-        QTest::newRow("black") << QColor(Qt::black) << true;
         QTest::newRow("just below one half") << QColor(127, 127, 127) << true;
         QTest::newRow("just above one half") << QColor(128, 128, 128) << false;
-        QTest::newRow("the classic grey") << QColor(240, 240, 240) << false;
         QTest::newRow("saturated blue, dark to the eye, lightness one half") << QColor(0, 0, 255) << false;
     }
 
@@ -65,20 +44,17 @@ private slots:
     {
         QFETCH(QColor, pencere);
         QFETCH(bool, koyu);
-        const QPalette palet = Palet(pencere);
+        QPalette palet;
+        palet.setColor(QPalette::Window, pencere);
         QCOMPARE(KoyuMu(palet), koyu);
         for (const QColor &renk : SabitRenkler) {
             const QColor uygun = PaleteUygunRenk(renk, palet);
-            if (!koyu) {
-                QCOMPARE(uygun, renk);
-                continue;
-            }
-            QVERIFY2(Karşıtlık(uygun, pencere) >= EnAzKarşıtlık,
-                     qPrintable(QStringLiteral("%1 became %2").arg(renk.name(), uygun.name())));
-            if (renk.hslSaturation() > 0)
-                QVERIFY2(TonFarkı(uygun, renk) <= 2, qPrintable(QStringLiteral("%1 became %2").arg(renk.name(), uygun.name())));
-            // Mirrored on a really dark window: the dark colours of the design turn light, the
-            // pale gap darker. (On a mid grey only a dark colour reaches 4.5 : 1.)
+            const QByteArray ne = QStringLiteral("%1 became %2").arg(renk.name(), uygun.name()).toUtf8();
+            QVERIFY2(koyu || uygun == renk, ne);
+            QVERIFY2(!koyu || Karşıtlık(uygun, pencere) >= EnAzKarşıtlık, ne);
+            QVERIFY2(!koyu || renk.hslSaturation() == 0 || TonFarkı(uygun, renk) <= 2, ne);
+            // On a really dark window the design's dark colours turn light and the pale gap darker;
+            // on a mid grey only a dark colour reaches 4.5 : 1.
             if (pencere.lightness() < 80 && (renk.lightness() < 100 || renk.lightness() > 200))
                 QCOMPARE(uygun.lightness() > renk.lightness(), renk.lightness() < 100);
         }

@@ -17,15 +17,13 @@ private slots:
         QTest::addColumn<QString>("fotoğraf");
         QTest::addColumn<QString>("metinde");
         QTest::newRow("nothing") << QStringList{} << Oyna << "" << "";
-        QTest::newRow("a photo here") << QStringList{"a.jpg"} << Oyna << "/home/oyuncu/a.jpg" << "";
         QTest::newRow("a photo elsewhere") << QStringList{"/srv/Fotoğraflar/deniz kenarı.png"} << Oyna
                                            << "/srv/Fotoğraflar/deniz kenarı.png" << "";
         QTest::newRow("a photo up and down") << QStringList{"../x/./y.bmp"} << Oyna << "/home/x/y.bmp" << "";
-        QTest::newRow("a photo named like an option") << QStringList{"--", "-v.jpg"} << Oyna << "/home/oyuncu/-v.jpg" << "";
+        QTest::newRow("a photo like an option") << QStringList{"--", "-v.jpg"} << Oyna << "/home/oyuncu/-v.jpg" << "";
         QTest::newRow("a launcher's empty %f") << QStringList{""} << Oyna << "" << "";
         QTest::newRow("help") << QStringList{"--help"} << Yardım << "" << "[PHOTO]";
-        QTest::newRow("help, short") << QStringList{"-h"} << Yardım << "" << "--version";
-        QTest::newRow("help among wrong arguments") << QStringList{"--colour", "--help", "a", "b"} << Yardım << "" << "PHOTO";
+        QTest::newRow("short help among errors") << QStringList{"--colour", "-h", "a", "b"} << Yardım << "" << "PHOTO";
         QTest::newRow("version") << QStringList{"--version"} << Sürüm << "" << "tilora 1.21\n";
         QTest::newRow("version, short") << QStringList{"-v", "a.jpg"} << Sürüm << "" << "tilora 1.21\n";
         QTest::newRow("an unknown option") << QStringList{"--colour", "a.jpg"} << Hata << "" << "colour";
