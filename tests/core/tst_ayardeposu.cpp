@@ -39,40 +39,22 @@ class TstAyarDeposu : public QObject {
     const QString yol = klasör.filePath("Velbor-Eng.ini");
 
 private slots:
-    void init()
-    {
-        QFile::remove(yol);
-    }
+    void init() { QFile::remove(yol); }
 
-    // Steps: "+section|key|value" writes, "-section" deletes, "!section" must fail to delete.
-    void siraVeSilme_data()
+    // Deleting a section takes its nested ones, not namesakes; a missing section cannot be deleted.
+    void bolumSilme()
     {
-        QTest::addColumn<QStringList>("adımlar");
-        QTest::addColumn<QStringList>("beklenen");
-        QTest::newRow("deleted keys come back in the new order; a rewritten key keeps its place")
-            << QStringList{"+S|a|1", "+S|b|2", "-S", "+S|b|3", "+S|a|4", "+S|b|5"} << QStringList{"S: b=5 a=4"};
-        QTest::newRow("parent deletion takes nested sections, not namesakes")
-            << QStringList{"+Oyun\\Bilgiler|s|1", "+Oyun|a|1", "+Oyunlar|x|1", "+Oyun\\Bilgiler\\Alt|y|2", "-Oyun"}
-            << QStringList{"Oyun:", "Oyun\\Bilgiler:", "Oyun\\Bilgiler\\Alt:", "Oyunlar: x=1"};
-        QTest::newRow("missing sections, including a parent gone with its nested one, cannot be deleted")
-            << QStringList{"+A\\B|k|1", "+Oyun|k|1", "!Oy", "!oyun", "!Oyun\\B", "-A", "!A"} << QStringList{"A\\B:", "Oyun: k=1"};
-    }
-    void siraVeSilme()
-    {
-        QFETCH(QStringList, adımlar);
-        QFETCH(QStringList, beklenen);
         AyarDeposu depo(yol);
-        for (const QString &adım : adımlar) {
-            const QStringList parça = adım.mid(1).split(u'|');
-            if (adım[0] == u'+')
-                depo.Yaz(parça[0], parça[1], parça[2]);
-            else if (adım[0] == u'-')
-                depo.BölümüSil(parça[0]);
-            else
-                QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.BölümüSil(parça[0]));
-        }
-        for (const QString &satır : beklenen)
-            QCOMPARE(Görünüm(AyarDeposu(yol), satır.section(u':', 0, 0)), satır);
+        for (const QString bölüm : {"Oyun\\Bilgiler", "Oyun", "Oyunlar", "Oyun\\Bilgiler\\Alt", "A\\B"})
+            depo.Yaz(bölüm, "k", "1");
+        depo.BölümüSil("Oyun");
+        depo.BölümüSil("A");
+        for (const QString yok : {"Oyun", "Oy", "oyunlar", "Oyunlar\\B", "A"})
+            QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.BölümüSil(yok));
+        const AyarDeposu yeniden(yol);
+        for (const QString gitti : {"Oyun", "Oyun\\Bilgiler", "Oyun\\Bilgiler\\Alt", "A\\B"})
+            QVERIFY2(yeniden.BölümüOku(gitti).isEmpty(), qPrintable(gitti));
+        QCOMPARE(yeniden.Oku("Oyunlar", "k"), "1");
     }
 
     void kacisGidipDoner_data()
@@ -82,11 +64,11 @@ private slots:
         QTest::newRow("blanks at the ends, non-ASCII") << u" baş ❤ 𝄞\u3000"_s << true;
         QTest::newRow("empty") << QString() << true;
         QTest::newRow("comment, equals, escape lookalikes") << u";a=b #c=\\n\\s\\u0041C:\\"_s << true;
-        QTest::newRow("hash first") << u"#x"_s << true;
         QTest::newRow("section lookalike") << u"[x]"_s << false;
-        QTest::newRow("controls, lone surrogates") << u"\r\n\t\0\x7f\x85"_s + QChar(0xdc00) + u'b' + QChar(0xd800) << false;
+        QTest::newRow("controls, lone surrogates")
+            << u"\r\n\t\0\x7f\x85"_s + QChar(0xdc00) + u'b' + QChar(0xd800) << false;
     }
-    // The text as a key and its value, in a section of that name where one may have it.
+    // Any text comes back exactly as a key and a value, and as a section's name where allowed.
     void kacisGidipDoner()
     {
         QFETCH(QString, metin);
@@ -101,7 +83,7 @@ private slots:
         QCOMPARE(yeniden.Oku(metin, metin, "yok"), bölümAdıOlur ? metin : "yok");
     }
 
-    // A file is read, or, when damaged, set aside byte for byte with the store starting empty.
+    // A file is read, or set aside byte for byte when damaged or far too large: once, however often.
     void acilis_data()
     {
         QTest::addColumn<QByteArray>("içerik");
@@ -113,26 +95,30 @@ private slots:
         QTest::newRow("key before any section") << QByteArray("k=v\n[A]\n") << u"A:"_s;
         QTest::newRow("backslash at the end") << QByteArray("[A]\nk=v\\\n") << u"A:"_s;
         QTest::newRow("zero-filled tail") << QByteArray("[A]\nk=v").append(64, '\0') << u"A:"_s;
+        QTest::newRow("16 MB") << QByteArray("[A]\nk=v\n;").append(16 << 20, 'x') << u"A:"_s;
     }
     void acilis()
     {
         QFETCH(QByteArray, içerik);
         QFETCH(QString, görünüm);
-        QFile dosya(yol);
-        QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.write(içerik) == içerik.size() && dosya.flush());
-        const AyarDeposu depo(yol);
-        QCOMPARE(Görünüm(depo, "A"), görünüm);
-        QCOMPARE(Baytlar(depo.BozukDosyaKopyası()), görünüm == "A:" ? içerik : QByteArray());
+        QStringList kopyalar;
+        for (int kez = 0; kez < 2; ++kez) {
+            QFile dosya(yol);
+            QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.write(içerik) == içerik.size() && dosya.flush());
+            const AyarDeposu depo(yol);
+            QCOMPARE(Görünüm(depo, "A"), görünüm);
+            QCOMPARE(Baytlar(depo.BozukDosyaKopyası()), görünüm == "A:" ? içerik : QByteArray());
+            kopyalar << depo.BozukDosyaKopyası();
+        }
+        QCOMPARE(kopyalar[1], kopyalar[0]);
     }
 
-    // A FIFO where the file should be is neither waited on nor replaced.
-    void fifoBeklenmez()
+    // A FIFO for the file is neither waited on nor replaced, even by a save that skips failing changes.
+    void okunamayanDosyaKorunur()
     {
         QVERIFY(mkfifo(QFile::encodeName(yol).constData(), 0600) == 0);
         AyarDeposu depo(yol);
         QVERIFY(depo.BölümüOku("A").isEmpty());
-        QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.Yaz("A", "k", "v"));
-        // A save that skips each failing change still hears that nothing was saved.
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.TekYazımda([&] {
             try {
                 depo.Yaz("A", "k", "v");
@@ -152,29 +138,15 @@ private slots:
             depo.BölümüSil("Oyun");
             QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.BölümüSil("Oyun"));
             depo.Yaz("Oyun", "Foto-0", "yeni");
-            depo.Yaz("Oyun\\Bilgiler", "Saniye Bilgisi", "4");
             QCOMPARE(Baytlar(yol), önce);
         });
         QCOMPARE(Görünüm(AyarDeposu(yol), "Oyun"), "Oyun: Foto-0=yeni");
-        QCOMPARE(Görünüm(AyarDeposu(yol), "Oyun\\Bilgiler"), "Oyun\\Bilgiler: Saniye Bilgisi=4");
 
         QFile engel(klasör.filePath("engel"));
         QVERIFY(engel.open(QIODevice::WriteOnly));
         AyarDeposu yazılamaz(klasör.filePath("engel/Velbor-Eng.ini"));
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, yazılamaz.TekYazımda([&] { yazılamaz.Yaz("A", "k", "v"); }));
         QCOMPARE(yazılamaz.Oku("A", "k", "yok"), "yok");
-    }
-
-    void okunamayanDosyaKorunur()
-    {
-        if (geteuid() == 0)
-            QSKIP("root reads every file");
-        AyarDeposu(yol).Yaz("A", "k", "v");
-        QFile::setPermissions(yol, {});
-        AyarDeposu depo(yol);
-        QFile::setPermissions(yol, QFile::ReadOwner | QFile::WriteOwner);
-        QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.Yaz("A", "k", "x"));
-        QCOMPARE(Görünüm(AyarDeposu(yol), "A"), "A: k=v");
     }
 
     // Stopped by the file size limit at a varied byte of its write, a writer leaves old or new, whole.

@@ -1,5 +1,4 @@
-// The player's language: every text of the table in each language the game has, with the same
-// placeholders; one access key a control, none twice in a window; English left as it is.
+// The player's language: every text translated alike, English where one is not, the locale's choice.
 #include "Ceviriler.h"
 #include "Dizgeler.h"
 
@@ -7,7 +6,36 @@
 #include <QTest>
 #include <QTranslator>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// The placeholders of a text, and an "&" for each access key ("&&" is a plain ampersand), sorted.
+QStringList İşaretler(const QString &metin)
+{
+    static const QRegularExpression işaret(u"%\\d+|%n|&."_s);
+    QStringList bulunan;
+    for (const QRegularExpressionMatch &eşleşme : işaret.globalMatch(metin))
+        if (eşleşme.captured() != u"&&")
+            bulunan << (eşleşme.captured().startsWith(u'&') ? u"&"_s : eşleşme.captured());
+    bulunan.sort();
+    return bulunan;
+}
+
+// Every form a string takes, "" where missing; one that counts over numbers needing each plural form.
+QStringList Biçimler(const QTranslator *çeviri, int kimlik)
+{
+    const bool sayılı = SayılıDizgeler().contains(kimlik);
+    QStringList biçimler;
+    for (const int sayı : sayılı ? QList<int>{0, 1, 2, 5, 11, 21, 101} : QList<int>{-1}) {
+        if (çeviri)
+            biçimler << çeviri->translate(nullptr, QByteArray::number(kimlik).constData(), nullptr, sayı);
+        else
+            biçimler << (sayılı ? DizgeSayılı(kimlik, sayı).replace(QString::number(sayı), u"%n"_s) : Dizge(kimlik));
+    }
+    biçimler.removeDuplicates();
+    return biçimler;
+}
 
 // The captions of each window, the board's context menu being a window of its own.
 const QList<std::pair<const char *, QList<int>>> Pencereler{
@@ -18,64 +46,13 @@ const QList<std::pair<const char *, QList<int>>> Pencereler{
     {"about dialog", {2000, 2500, 2600}},
 };
 
-// Numbers that call for every plural form of German and Turkish, and then some.
-const QList<int> Sayılar{0, 1, 2, 5, 11, 21, 101};
-
-QStringList Yertutucular(const QString &metin)
+// The translation compiled into the program for `dil`.
+std::unique_ptr<QTranslator> Yükle(const QString &dil)
 {
-    static const QRegularExpression yertutucu(QStringLiteral("%(\\d+|n)"));
-    QStringList bulunan;
-    for (const QRegularExpressionMatch &eşleşme : yertutucu.globalMatch(metin))
-        bulunan << eşleşme.captured();
-    bulunan.sort();
-    return bulunan;
-}
-
-// The letters marked as access keys ("&&" is a plain ampersand), folded so that case does not count.
-QList<QChar> ErişimTuşları(const QString &metin)
-{
-    QList<QChar> tuşlar;
-    for (qsizetype sıra = 0; sıra + 1 < metin.size(); ++sıra) {
-        if (metin[sıra] != QLatin1Char('&'))
-            continue;
-        if (metin[sıra + 1] != QLatin1Char('&'))
-            tuşlar << metin[sıra + 1].toCaseFolded();
-        ++sıra;
-    }
-    return tuşlar;
-}
-
-QString Kimlikler(const QList<int> &kimlikler)
-{
-    QStringList metin;
-    for (const int kimlik : kimlikler)
-        metin << QString::number(kimlik);
-    return metin.join(QStringLiteral(", "));
-}
-
-// Every form a string takes, in English or in a loaded translation: one for a plain string, the
-// distinct forms over `Sayılar` for one whose wording follows a number, "" where a text is missing.
-QStringList Biçimler(const QTranslator *çeviri, int kimlik)
-{
-    const bool sayılı = SayılıDizgeler().contains(kimlik);
-    QStringList biçimler;
-    for (const int sayı : sayılı ? Sayılar : QList<int>{-1}) {
-        QString metin;
-        if (!çeviri)
-            metin = sayılı ? DizgeSayılı(kimlik, sayı).replace(QString::number(sayı), QStringLiteral("%n")) : Dizge(kimlik);
-        else
-            metin = çeviri->translate(nullptr, QByteArray::number(kimlik).constData(), nullptr, sayı);
-        if (!biçimler.contains(metin))
-            biçimler << metin;
-    }
-    return biçimler;
-}
-
-QList<int> TümKimlikler()
-{
-    QList<int> kimlikler = DizgeTablosu().keys() + SayılıDizgeler();
-    std::sort(kimlikler.begin(), kimlikler.end());
-    return kimlikler;
+    auto çeviri = std::make_unique<QTranslator>();
+    if (!çeviri->load(u":/ceviriler/tilora_"_s + dil))
+        qFatal("no translation %s in the program", qPrintable(dil));
+    return çeviri;
 }
 
 }  // namespace
@@ -83,124 +60,71 @@ QList<int> TümKimlikler()
 class TestTranslations : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTranslator> Yükle(const QString &dil)
-    {
-        auto çeviri = std::make_unique<QTranslator>();
-        if (!dil.isEmpty() && !çeviri->load(QStringLiteral(":/ceviriler/tilora_") + dil))
-            qFatal("no translation %s in the program", qPrintable(dil));
-        return dil.isEmpty() ? nullptr : std::move(çeviri);
-    }
-
 private slots:
     void languagesOfTheProgram() { QCOMPARE(ÇeviriDilleri(), (QStringList{"de", "tr"})); }
 
-    void everyStringTranslated_data()
+    void everyLanguage_data()
     {
         QTest::addColumn<QString>("dil");
         for (const QString &dil : ÇeviriDilleri())
             QTest::newRow(qPrintable(dil)) << dil;
     }
 
-    // Names exactly what a language lacks: a text, or a placeholder of the English.
-    void everyStringTranslated()
+    // Every text there, with the English placeholders and access keys.
+    void everyLanguage()
     {
         QFETCH(QString, dil);
         const auto çeviri = Yükle(dil);
-        QList<int> eksik, yertutucusuFarklı;
-        for (const int kimlik : TümKimlikler()) {
-            const QStringList ingilizce = Biçimler(nullptr, kimlik);
-            const QStringList biçimler = Biçimler(çeviri.get(), kimlik);
-            if (biçimler.contains(QString()))
-                eksik << kimlik;
-            else if (std::any_of(biçimler.cbegin(), biçimler.cend(), [&](const QString &biçim) {
-                         return Yertutucular(biçim) != Yertutucular(ingilizce.constFirst());
-                     }))
-                yertutucusuFarklı << kimlik;
+        for (const int kimlik : DizgeTablosu().keys() + SayılıDizgeler()) {
+            const QStringList ingilizce = İşaretler(Biçimler(nullptr, kimlik).constFirst());
+            for (const QString &biçim : Biçimler(çeviri.get(), kimlik))
+                QVERIFY2(!biçim.isEmpty() && İşaretler(biçim) == ingilizce,
+                         qPrintable(u"string %1 is missing or has other placeholders or access keys"_s.arg(kimlik)));
         }
-        QVERIFY2(eksik.isEmpty(), qPrintable(dil + QStringLiteral(" has no text for ") + Kimlikler(eksik)));
-        QVERIFY2(yertutucusuFarklı.isEmpty(),
-                 qPrintable(dil + QStringLiteral(" differs from the English in the placeholders of ") + Kimlikler(yertutucusuFarklı)));
         // The window's title is the key a second start finds the first copy by, whatever its language.
         QCOMPARE(Biçimler(çeviri.get(), 10), Biçimler(nullptr, 10));
-        // German words follow the number: one hour, two hours.
-        if (dil == u"de")
-            QCOMPARE(Biçimler(çeviri.get(), 1100).size(), 2);
-    }
 
-    void accessKeys_data()
-    {
-        QTest::addColumn<QString>("dil");
-        QTest::newRow("en") << QString();
-        for (const QString &dil : ÇeviriDilleri())
-            QTest::newRow(qPrintable(dil)) << dil;
-    }
-
-    // A control with an access key in English has one in every language, and no other has one.
-    void accessKeys()
-    {
-        QFETCH(QString, dil);
-        const auto çeviri = Yükle(dil);
-        for (const auto &[pencere, kimlikler] : Pencereler) {
-            QList<QChar> kullanılan;
-            for (const int kimlik : kimlikler) {
-                const QList<QChar> tuşlar = ErişimTuşları(Biçimler(çeviri.get(), kimlik).constFirst());
-                QVERIFY2(tuşlar.size() == ErişimTuşları(Dizge(kimlik)).size(),
-                         qPrintable(QStringLiteral("%1: string %2 has %3 access keys").arg(pencere).arg(kimlik).arg(tuşlar.size())));
-                for (const QChar tuş : tuşlar) {
-                    QVERIFY2(!kullanılan.contains(tuş),
-                             qPrintable(QStringLiteral("%1: access key %2 twice, again in string %3").arg(pencere).arg(tuş).arg(kimlik)));
-                    kullanılan << tuş;
+        // No access key twice inside one window, in English or in this language.
+        for (const QTranslator *dilde : QList<const QTranslator *>{nullptr, çeviri.get()}) {
+            for (const auto &[pencere, kimlikler] : Pencereler) {
+                QString tuşlar;
+                for (const int kimlik : kimlikler) {
+                    const QString metin = QString(Biçimler(dilde, kimlik).constFirst()).remove(u"&&"_s);
+                    if (const qsizetype yer = metin.indexOf(u'&'); yer >= 0 && yer + 1 < metin.size())
+                        tuşlar += metin[yer + 1].toCaseFolded();
                 }
+                for (const QChar tuş : tuşlar)
+                    QVERIFY2(tuşlar.count(tuş) == 1, qPrintable(u"%1: access key %2 twice"_s.arg(pencere).arg(tuş)));
             }
         }
     }
 
-    // A loaded translation wins; what it lacks, and everything without one, is the table's English.
+    // A loaded translation wins, plurals included; what it lacks, or without one, is the English.
     void englishUnlessTranslated()
     {
         QHash<int, QString> tablo = DizgeTablosu();
-        tablo.insert(9999, QStringLiteral("Not yet translated"));
+        tablo.insert(9999, u"Not yet translated"_s);
         DizgeTablosunuDeğiştir(tablo);
-        const auto çeviri = Yükle(QStringLiteral("de"));
+        const auto çeviri = Yükle(u"de"_s);
         QVERIFY(QCoreApplication::installTranslator(çeviri.get()));
-        QCOMPARE(Dizge(600), QStringLiteral("&Neues Spiel"));
-        QCOMPARE(DizgeSayılı(1100, 1), QStringLiteral("1 Stunde, "));
-        QCOMPARE(DizgeSayılı(1100, 3), QStringLiteral("3 Stunden, "));
-        QCOMPARE(Dizge(9999), QStringLiteral("Not yet translated"));
+        QCOMPARE(Dizge(600), u"&Neues Spiel"_s);
+        QCOMPARE(DizgeSayılı(1100, 1), u"1 Stunde, "_s);
+        QCOMPARE(DizgeSayılı(1100, 3), u"3 Stunden, "_s);
+        QCOMPARE(Dizge(9999), u"Not yet translated"_s);
         QCoreApplication::removeTranslator(çeviri.get());
         DizgeTablosunuDeğiştir({});
-        QCOMPARE(Dizge(600), QStringLiteral("&New Game"));
-        QCOMPARE(DizgeSayılı(1100, 3), QStringLiteral("3 hour, "));
+        QCOMPARE(ÇevirileriYükle(QLocale(QLocale::English, QLocale::UnitedStates)), QString());
+        QCOMPARE(DizgeSayılı(1100, 3), u"3 hour, "_s);
     }
 
-    void languageChosen_data()
-    {
-        QTest::addColumn<QStringList>("tercihler");
-        QTest::addColumn<QString>("dil");
-        QTest::newRow("German") << QStringList{"de-DE", "de"} << "de";
-        QTest::newRow("Turkish") << QStringList{"tr-TR"} << "tr";
-        QTest::newRow("Austrian German") << QStringList{"de-AT"} << "de";
-        QTest::newRow("English") << QStringList{"en-US"} << "";
-        QTest::newRow("C locale") << QStringList{"C"} << "";
-        QTest::newRow("French, then German") << QStringList{"fr-FR", "fr", "de"} << "de";
-        QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "";
-        QTest::newRow("unknown, then Turkish") << QStringList{"xx-YY", "tr"} << "tr";
-        QTest::newRow("French only") << QStringList{"fr-FR"} << "";
-        QTest::newRow("none") << QStringList{} << "";
-    }
-
+    // The first preferred language that is English or translated; unknown names, read as "C", are skipped.
     void languageChosen()
     {
-        QFETCH(QStringList, tercihler);
-        QFETCH(QString, dil);
-        QCOMPARE(SeçilenDil(tercihler, {"de", "tr"}), dil);
-    }
-
-    // Without a translation for the locale, nothing is installed and the texts stay English.
-    void englishLocaleInstallsNothing()
-    {
-        QCOMPARE(ÇevirileriYükle(QLocale(QLocale::English, QLocale::UnitedStates)), QString());
-        QCOMPARE(Dizge(1500), QStringLiteral("Do you want to exit the program?"));
+        QCOMPARE(SeçilenDil({"de-AT"}, {"de", "tr"}), "de");
+        QCOMPARE(SeçilenDil({"fr-FR", "fr", "de"}, {"de", "tr"}), "de");
+        QCOMPARE(SeçilenDil({"en-GB", "de"}, {"de", "tr"}), "");
+        QCOMPARE(SeçilenDil({"xx-YY", "tr"}, {"de", "tr"}), "tr");
+        QCOMPARE(SeçilenDil({"C", "de"}, {"de", "tr"}), "");
     }
 };
 
