@@ -1,21 +1,18 @@
 #!/bin/sh
-# Runs the screen-reader test on its own X server and private session bus, on which the AT-SPI
-# bus starts when the game asks for it. Skipped (77) only where these cannot be installed.
+# Runs the screen-reader test on an X server and session bus of its own, where the AT-SPI bus
+# starts as in a desktop session; skipped (77) only where these cannot be installed.
 for tool in Xvfb dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is missing (tools/setup-debian installs it)"; exit 77; }
 done
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing (tools/setup-debian installs it)"; exit 77; }
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }
 set -e
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 dir=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$dir"' EXIT
-# The server takes a display no other is using and names it once it accepts clients, so that
-# tests run side by side never race for one.
-mkfifo "$dir/display"
+mkfifo "$dir/display"  # the server names a free display once it takes clients: no race between tests
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
 read -r display <"$dir/display" || { cat "$dir/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
-# A desktop session starts the accessibility bus before any program; the game joins it at start.
-dbus-run-session -- sh -c \
-  'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null && exec "$@"' sh "$@"
+dbus-run-session -- sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+  org.a11y.Bus.GetAddress >/dev/null && exec "$@"' sh "$@"
