@@ -1,5 +1,5 @@
 // The game in play without a window: what each input does, the count, the history, completion,
-// the help given and its mark kept with the saved game, the pause, and the saved game the
+// the help given and its mark kept with the saved game, and the saved game the
 // settings store keeps; the main window's options; the best results as the records window lists
 // them.
 #include "AnaFormAyarlari.h"
@@ -12,8 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -40,14 +40,12 @@ OyunOturumu Sonraki(const AyarDeposu &depo, int n = 3, const QString &yardımDos
     return oturum;
 }
 
-// A running game laid out as `etiketler` with the gap at `boş`, the counters as stored.
-OyunOturumu Oyunda(AyarDeposu &depo, const QList<int> &etiketler, int boş, const QStringList &bilgiler = {})
+// A running 3 x 3 game one slide from home (piece 7 at position 8, the gap at 7), the counters
+// as stored.
+OyunOturumu BirKaymaKala(AyarDeposu &depo, const QStringList &bilgiler = {})
 {
-    QStringList değerler;
-    for (int konum = 0; konum < etiketler.size(); ++konum)
-        değerler << (konum == boş ? QStringLiteral("%1B").arg(boş) : QString::number(etiketler[konum]));
-    KayıtYaz(depo, değerler, bilgiler);
-    return Sonraki(depo, int(std::lround(std::sqrt(etiketler.size()))));
+    KayıtYaz(depo, {"0", "1", "2", "3", "4", "5", "6", "7B", "7"}, bilgiler);
+    return Sonraki(depo);
 }
 
 QList<int> Etiketler(const Tahta &tahta)
@@ -57,9 +55,6 @@ QList<int> Etiketler(const Tahta &tahta)
         etiketler.append(tahta.Etiket(konum));
     return etiketler;
 }
-
-// Piece 7 waits at position 8, the gap at 7: one slide from home.
-const QList<int> BirKaymaKala{0, 1, 2, 3, 4, 5, 6, 7, 7};
 
 }  // namespace
 
@@ -158,7 +153,7 @@ private slots:
 
     void completionEndsTheGame()
     {
-        OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7, {"5", "1", "0", "41"});
+        OyunOturumu oturum = BirKaymaKala(*depo, {"5", "1", "0", "41"});
         oturum.Ok(Yön::Aşağı);  // the gap goes up: 4 slides down and back
         oturum.GeriAl();
         const Hamle hamle = oturum.Tıkla(8);
@@ -176,7 +171,7 @@ private slots:
     void countersAtTheirLimits()
     {
         const qint32 enÇok = std::numeric_limits<qint32>::max();
-        OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7, {"59", "59", "23", QString::number(enÇok)});
+        OyunOturumu oturum = BirKaymaKala(*depo, {"59", "59", "23", QString::number(enÇok)});
         const Hamle hamle = oturum.Tıkla(4);
         QVERIFY(hamle.sonuç == Hamle::Sonuç::Kaydı && !hamle.sayıldı);
         QVERIFY(oturum.Saatiİlerlet());
@@ -206,7 +201,7 @@ private slots:
         QFETCH(bool, çöz);
         QFETCH(bool, geriAl);
         const QString yardımDosyası = klasör->filePath(QStringLiteral("veri/YardimKaydi.json"));
-        OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7);
+        OyunOturumu oturum = BirKaymaKala(*depo);
         for (int sıra = 0; sıra < ipucu; ++sıra)
             oturum.İpucuGösterildi();
         if (çöz)
@@ -234,7 +229,7 @@ private slots:
         QCOMPARE(Sonraki(*depo, 3, yardımDosyası).Yardımı(), Yardım{});
 
         // A deal and a division clear it; deleting the saved game deletes its mark.
-        oturum = Oyunda(*depo, BirKaymaKala, 7);
+        oturum = BirKaymaKala(*depo);
         oturum.İpucuGösterildi();
         oturum.Dağıt([] { return 0.5f; });
         QVERIFY(!oturum.Yardımı().VerildiMi());
@@ -243,20 +238,6 @@ private slots:
         QVERIFY(!oturum.Yardımı().VerildiMi());
         oturum.KayıtlıOyunuSil(*depo, yardımDosyası);
         QVERIFY(!QFile::exists(yardımDosyası));
-    }
-
-    // Minimised, the clock stands still; shown again, it goes on from where it stood.
-    void pauseStopsTheClock()
-    {
-        OyunOturumu oturum = Oyunda(*depo, BirKaymaKala, 7, {"58", "0", "0", "0"});
-        oturum.Saatiİlerlet();
-        oturum.Duraklat(true);
-        QVERIFY(!oturum.Saatiİlerlet());
-        QCOMPARE(oturum.Saat().ToplamSaniye(), 59);
-        QCOMPARE(oturum.Tıkla(4).sonuç, Hamle::Sonuç::Kaydı);
-        oturum.Duraklat(false);
-        oturum.Saatiİlerlet();
-        QCOMPARE(oturum.Saat().ToplamSaniye(), 60);
     }
 
     // The records window's list: by file name as people sort words, then folder, then division;
@@ -291,21 +272,21 @@ private slots:
         QVERIFY(EnİyiSonuçlar(dosya).BozukDosyaKopyası().isEmpty());
     }
 
-    void timeAsPeopleWriteIt_data()
+    // As people write it, in each language the game speaks.
+    void timeAsPeopleWriteIt()
     {
-        QTest::addColumn<qint64>("saniye");
-        QTest::addColumn<QString>("metin");
         const QList<std::pair<qint64, const char *>> satırlar{
             {0, "0 seconds"}, {60, "1 minute"}, {121, "2 minutes 1 second"}, {3601, "1 hour 1 second"},
             {86399, "23 hours 59 minutes 59 seconds"}};
         for (const auto &[saniye, metin] : satırlar)
-            QTest::addRow("%lld", saniye) << saniye << QString::fromLatin1(metin);
-    }
-    void timeAsPeopleWriteIt()
-    {
-        QFETCH(qint64, saniye);
-        QFETCH(QString, metin);
-        QCOMPARE(OkunanSüre(saniye), metin);
+            QCOMPARE(OkunanSüre(saniye), QString::fromLatin1(metin));
+        for (const auto &[dil, metin] : {std::pair{"de", "1 Stunde 2 Minuten"}, {"tr", "1 saat 2 dakika"}}) {
+            QTranslator çeviri;
+            QVERIFY(çeviri.load(QStringLiteral(":/ceviriler/tilora_") + QLatin1String(dil)));
+            QCoreApplication::installTranslator(&çeviri);
+            QCOMPARE(OkunanSüre(3720), QString::fromUtf8(metin));
+            QCoreApplication::removeTranslator(&çeviri);
+        }
     }
 
     void savedGameRoundTrip_data()
@@ -365,7 +346,7 @@ private slots:
     {
         OyunOturumu oturum(3);
         QVERIFY(!oturum.KayıtlıOyunuBul(*depo));
-        Oyunda(*depo, BirKaymaKala, 7);  // written after this session looked
+        BirKaymaKala(*depo);  // written after this session looked
         oturum.KayıtlıOyunuSil(*depo);
         QCOMPARE(depo->BölümüOku(Oyun).size(), 9);
 
