@@ -1,6 +1,9 @@
+// The settings store and the game's own files: damaged, far too large, on a full disk, killed or behind a link.
 #include "AyarDeposu.h"
 #include "CalismaHatasi.h"
+#include "EnIyiSonuclar.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -22,24 +25,53 @@ QByteArray Baytlar(const QString &yol)
     return dosya.open(QIODevice::ReadOnly) ? dosya.readAll() : QByteArray();
 }
 
-// "Section: key=value key=value", as a whole-section read returns it.
-QString Görünüm(const AyarDeposu &depo, const QString &bölüm)
+void DosyaYaz(const QString &yol, const QByteArray &bayt)
 {
-    QString metin = bölüm + u':';
-    for (const auto &[anahtar, değer] : depo.BölümüOku(bölüm))
-        metin += u' ' + anahtar + u'=' + değer;
-    return metin;
+    QDir().mkpath(QFileInfo(yol).path());
+    QFile dosya(yol);
+    QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.write(bayt) == bayt.size());
+}
+
+// Long paths, so that the results reach the file's limit with fewer of them.
+SonuçAnahtarı Fotoğraf(int sıra)
+{
+    return {3, u"/home/player/Pictures/%1/photo-%2.jpg"_s.arg(QString(400, u'a')).arg(sıra), {4000, 3000}};
+}
+
+// Why `yaz` fails while writes past `sınır` bytes stop short, as on a full disk; empty if it does not.
+QString DoluDiskte(rlim_t sınır, const std::function<void()> &yaz)
+{
+    rlimit önceki{};
+    getrlimit(RLIMIT_FSIZE, &önceki);
+    const sighandler_t işleyici = signal(SIGXFSZ, SIG_IGN);
+    const rlimit yeni{sınır, önceki.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &yeni);
+    QString neden;
+    try {
+        yaz();
+    } catch (const ÇalışmaHatası &hata) {
+        neden = hata.Açıklama();
+    }
+    setrlimit(RLIMIT_FSIZE, &önceki);
+    signal(SIGXFSZ, işleyici);
+    return neden;
 }
 
 }  // namespace
 
 class TstAyarDeposu : public QObject {
     Q_OBJECT
-    QTemporaryDir klasör;
-    const QString yol = klasör.filePath("Velbor-Eng.ini");
+    std::optional<QTemporaryDir> klasör;
+    QString yol;
+
+    QString Yer(const QString &ad) const { return klasör->filePath(ad); }
 
 private slots:
-    void init() { QFile::remove(yol); }
+    void init()
+    {
+        klasör.emplace();
+        yol = Yer(u"Velbor-Eng.ini"_s);
+    }
 
     // Deleting a section takes its nested ones, not namesakes; a missing section cannot be deleted.
     void bolumSilme()
@@ -87,27 +119,28 @@ private slots:
     void acilis_data()
     {
         QTest::addColumn<QByteArray>("içerik");
-        QTest::addColumn<QString>("görünüm");
+        QTest::addColumn<QList<AyarGirdisi>>("girdiler");
+        const QList<AyarGirdisi> bozuk;
         QTest::newRow("hand-edited: BOM, CRLF, comments, blanks, repeated section")
-            << QByteArray("\xef\xbb\xbf;x\r\n\r\n  [A]  \r\n#x\r\n  k  =  v w  \r\n[A]\nl=\\s\n") << u"A: k=v w l= "_s;
-        QTest::newRow("invalid UTF-8") << QByteArray("[A]\nk=\xff\xfe\n") << u"A:"_s;
-        QTest::newRow("line that is no setting") << QByteArray("[A]\nk=v\nbu satır ayar değil\n") << u"A:"_s;
-        QTest::newRow("key before any section") << QByteArray("k=v\n[A]\n") << u"A:"_s;
-        QTest::newRow("backslash at the end") << QByteArray("[A]\nk=v\\\n") << u"A:"_s;
-        QTest::newRow("zero-filled tail") << QByteArray("[A]\nk=v").append(64, '\0') << u"A:"_s;
-        QTest::newRow("16 MB") << QByteArray("[A]\nk=v\n;").append(16 << 20, 'x') << u"A:"_s;
+            << QByteArray("\xef\xbb\xbf;x\r\n\r\n  [A]  \r\n#x\r\n  k  =  v w  \r\n[A]\nl=\\s\n")
+            << QList<AyarGirdisi>{{"k", "v w"}, {"l", " "}};
+        QTest::newRow("invalid UTF-8") << QByteArray("[A]\nk=\xff\xfe\n") << bozuk;
+        QTest::newRow("line that is no setting") << QByteArray("[A]\nk=v\nbu satır ayar değil\n") << bozuk;
+        QTest::newRow("key before any section") << QByteArray("k=v\n[A]\n") << bozuk;
+        QTest::newRow("backslash at the end") << QByteArray("[A]\nk=v\\\n") << bozuk;
+        QTest::newRow("zero-filled tail") << QByteArray("[A]\nk=v").append(64, '\0') << bozuk;
+        QTest::newRow("16 MB") << QByteArray("[A]\nk=v\n;").append(16 << 20, 'x') << bozuk;
     }
     void acilis()
     {
         QFETCH(QByteArray, içerik);
-        QFETCH(QString, görünüm);
+        QFETCH(QList<AyarGirdisi>, girdiler);
         QStringList kopyalar;
         for (int kez = 0; kez < 2; ++kez) {
-            QFile dosya(yol);
-            QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.write(içerik) == içerik.size() && dosya.flush());
+            DosyaYaz(yol, içerik);
             const AyarDeposu depo(yol);
-            QCOMPARE(Görünüm(depo, "A"), görünüm);
-            QCOMPARE(Baytlar(depo.BozukDosyaKopyası()), görünüm == "A:" ? içerik : QByteArray());
+            QCOMPARE(depo.BölümüOku("A"), girdiler);
+            QCOMPARE(Baytlar(depo.BozukDosyaKopyası()), girdiler.isEmpty() ? içerik : QByteArray());
             kopyalar << depo.BozukDosyaKopyası();
         }
         QCOMPARE(kopyalar[1], kopyalar[0]);
@@ -118,7 +151,6 @@ private slots:
     {
         QVERIFY(mkfifo(QFile::encodeName(yol).constData(), 0600) == 0);
         AyarDeposu depo(yol);
-        QVERIFY(depo.BölümüOku("A").isEmpty());
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, depo.TekYazımda([&] {
             try {
                 depo.Yaz("A", "k", "v");
@@ -140,11 +172,10 @@ private slots:
             depo.Yaz("Oyun", "Foto-0", "yeni");
             QCOMPARE(Baytlar(yol), önce);
         });
-        QCOMPARE(Görünüm(AyarDeposu(yol), "Oyun"), "Oyun: Foto-0=yeni");
+        QCOMPARE(AyarDeposu(yol).BölümüOku("Oyun"), (QList<AyarGirdisi>{{"Foto-0", "yeni"}}));
 
-        QFile engel(klasör.filePath("engel"));
-        QVERIFY(engel.open(QIODevice::WriteOnly));
-        AyarDeposu yazılamaz(klasör.filePath("engel/Velbor-Eng.ini"));
+        DosyaYaz(Yer(u"engel"_s), {});
+        AyarDeposu yazılamaz(Yer(u"engel/Velbor-Eng.ini"_s));
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, yazılamaz.TekYazımda([&] { yazılamaz.Yaz("A", "k", "v"); }));
         QCOMPARE(yazılamaz.Oku("A", "k", "yok"), "yok");
     }
@@ -169,6 +200,94 @@ private slots:
             const QString değer = AyarDeposu(yol).Oku("Yük", "Değer");
             QVERIFY2(değer == "yeni" || (WEXITSTATUS(durum) == 2 && değer == "eski"), qPrintable(değer));
         }
+    }
+
+    // A write cut short leaves the old file (or none) as it was, nothing beside it, and says why.
+    void kisaYazmaEskiyiKorur_data()
+    {
+        QTest::addColumn<int>("sınır");
+        QTest::addColumn<QString>("dosya");
+        QTest::addColumn<QByteArray>("eski");
+        for (const int sınır : {0, 4096}) {
+            QTest::addRow("settings, %d bytes", sınır) << sınır << u"Velbor-Eng.ini"_s << QByteArray("[A]\nk=0\n");
+            QTest::addRow("settings at a first start, %d bytes", sınır) << sınır << u"Velbor-Eng.ini"_s << QByteArray();
+            QTest::addRow("best results, %d bytes", sınır)
+                << sınır << u"EnIyiSonuclar.json"_s << QByteArray(R"({"results":[]})");
+        }
+    }
+    void kisaYazmaEskiyiKorur()
+    {
+        QFETCH(int, sınır);
+        QFETCH(QString, dosya);
+        QFETCH(QByteArray, eski);
+        if (!eski.isNull())
+            DosyaYaz(Yer(dosya), eski);
+        const QString neden = DoluDiskte(rlim_t(sınır), [&] {
+            if (dosya.endsWith(u".ini"_s))
+                return AyarDeposu(Yer(dosya)).Yaz(u"Notlar"_s, u"Uzun"_s, QString(20'000, u'x'));
+            EnİyiSonuçlar sonuçlar(Yer(dosya));
+            for (int sıra = 0; sıra < 40; ++sıra)
+                sonuçlar.Ekle(Fotoğraf(sıra), 60, 40);
+            sonuçlar.Kaydet();
+        });
+        QCOMPARE(neden, u"File too large"_s);
+        const QStringList kalan = QDir(klasör->path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(kalan, eski.isNull() ? QStringList() : QStringList{dosya});
+        QCOMPARE(Baytlar(Yer(dosya)), eski);
+    }
+
+    // A result the game never writes, of no such division, sets the whole file aside byte for byte.
+    void bozukSonuclarKenaraKonur()
+    {
+        const QByteArray bozuk =
+            R"({"results":[{"division":7,"photo":"/a.jpg","width":4,"height":3,"seconds":6,"clicks":4}]})";
+        const QString dosya = Yer(u"EnIyiSonuclar.json"_s);
+        DosyaYaz(dosya, bozuk);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"best results file was damaged"_s));
+        QCOMPARE(Baytlar(EnİyiSonuçlar(dosya).BozukDosyaKopyası()), bozuk);
+    }
+
+    // A link to settings is written through; one to anything else is replaced, its target untouched.
+    void baglantidanYazilmaz()
+    {
+        const QString ayar = Yer(u"ayar/tilora.ini"_s), başka = Yer(u"etc/passwd"_s);
+        const QByteArray sistem = "root:x:0:0:root:/root:/bin/bash\n", yeni = "[Ayarlar]\nSon Bolme=2\n";
+        DosyaYaz(ayar, "[Ayarlar]\nSon Bolme=1\n");
+        DosyaYaz(başka, sistem);
+        for (const QString &hedef : {ayar, başka}) {
+            QFile::remove(yol);
+            QVERIFY(QFile::link(hedef, yol));
+            AyarDeposu(yol).Yaz(u"Ayarlar"_s, u"Son Bolme"_s, u"2"_s);
+            QCOMPARE(QFileInfo(yol).isSymLink(), hedef == ayar);
+            QCOMPARE(Baytlar(yol), yeni);
+        }
+        QCOMPARE(Baytlar(başka), sistem);
+    }
+
+    // At the reader's limit a save drops the photo left longest unplayed; the next start reads the rest.
+    void enIyiSonuclarSinirIcinde()
+    {
+        constexpr qsizetype Sınır = 16 * 1024 * 1024;
+        const QString dosya = Yer(u"EnIyiSonuclar.json"_s);
+        QByteArray dolu = "{\"results\":[";
+        int sayı = 0;
+        for (;; ++sayı) {
+            const QByteArray girdi = u"{\"division\":3,\"photo\":\"%1\",\"width\":4000,\"height\":3000,\"seconds\":60,"
+                                     u"\"clicks\":40}"_s.arg(Fotoğraf(sayı).fotoğrafYolu).toUtf8();
+            if (dolu.size() + girdi.size() + 3 > Sınır)
+                break;
+            dolu += (sayı ? "," : "") + girdi;
+        }
+        DosyaYaz(dosya, dolu + "]}");
+        EnİyiSonuçlar sonuçlar(dosya);
+        sonuçlar.Ekle(Fotoğraf(0), 50, 50);
+        sonuçlar.Ekle(Fotoğraf(sayı), 70, 30);
+        sonuçlar.Kaydet();
+        const EnİyiSonuçlar okunan(dosya);
+        QCOMPARE(okunan.Bul(Fotoğraf(0)).value().saniye, 50);
+        QCOMPARE(okunan.Bul(Fotoğraf(sayı)).value().hamle, 30);
+        QVERIFY(!okunan.Bul(Fotoğraf(1)));
+        QVERIFY(okunan.Bul(Fotoğraf(sayı - 1)));
     }
 };
 

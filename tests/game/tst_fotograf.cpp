@@ -51,21 +51,16 @@ class TestPhoto : public QObject {
     Q_OBJECT
 
 private slots:
-    void largePhotoDecodesAtWorkingSize()
+    // Decoded upright at the least eighth step covering the board, which 1/8 does only once turned.
+    void uprightAtWorkingSize()
     {
-        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz("large.jpg", ResimBaytları(QSize(3200, 2400))), QSize(383, 299));
-        QCOMPARE(fotoğraf.Boyut(), QSize(3200, 2400));
-        // The least eighth-step reduction that still covers the board: 1/8 gives 400 x 300.
-        QCOMPARE(fotoğraf.ÇalışmaResmi().size(), QSize(400, 300));
-    }
-
-    void exifOrientationStandsUpright()
-    {
-        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz("portrait.jpg", YanYatırılmış(ResimBaytları(QSize(400, 300)))));
-        QCOMPARE(fotoğraf.Boyut(), QSize(300, 400));
-        // Upright, the top-left corner was the stored picture's bottom-left, x 0 and y 299.
-        const QRgb köşe = fotoğraf.Parça(QRect(0, 0, 2, 2), QSize(1, 1)).pixel(0, 0);
-        QVERIFY2(qRed(köşe) < 12 && qAbs(qGreen(köşe) - (299 & 0xFF)) < 12, qPrintable(QString::number(köşe, 16)));
+        const QByteArray yan = YanYatırılmış(ResimBaytları(QSize(3200, 2400)));
+        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz("portrait.jpg", yan), QSize(250, 350));
+        QCOMPARE(fotoğraf.Boyut(), QSize(2400, 3200));
+        QCOMPARE(fotoğraf.ÇalışmaResmi().size(), QSize(300, 400));
+        // Upright, the top-left corner was the stored picture's bottom-left, x 0 and y 2399.
+        const QRgb köşe = fotoğraf.ÇalışmaResmi().pixel(0, 0);
+        QVERIFY2(qRed(köşe) < 12 && qAbs(qGreen(köşe) - (2399 & 0xFF)) < 12, qPrintable(QString::number(köşe, 16)));
     }
 
     // Refused before decoding: a FIFO never waited on, claims beyond any camera, more bytes than pixels fill.
@@ -119,20 +114,13 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, FotoğrafıYükle(iyi, QSize(100, 100), &vazgeçildi));
     }
 
-    // Each piece is its source rectangle; a bitmap larger than the working size is reduced once.
-    void topDownBitmapLoads()
+    // A top-down bitmap with padded rows loads; pieces are their sources; a larger one is reduced once.
+    void topDownBitmapPieces()
     {
-        const QImage kaynak = RenkliResim(QSize(7, 5));
-        const Fotoğraf fotoğraf = FotoğrafıYükle(Yaz("topdown.bmp", YukarıdanAşağı(kaynak)), QSize(7, 5));
+        const QImage kaynak = RenkliResim(QSize(642, 481));
+        const QString yol = Yaz("topdown.bmp", YukarıdanAşağı(kaynak));
+        const Fotoğraf fotoğraf = FotoğrafıYükle(yol, kaynak.size());
         QCOMPARE(fotoğraf.ÇalışmaResmi(), kaynak);
-    }
-
-    void piecesAreTheirSourceRectangles()
-    {
-        const QImage kaynak = RenkliResim(QSize(640, 480));
-        const QString yol = klasör.filePath("exact.bmp");
-        kaynak.save(yol);
-        const Fotoğraf fotoğraf = FotoğrafıYükle(yol, QSize(640, 480));
         for (const auto &[n, parça] : {std::pair{3, 2}, {4, 5}, {4, 15}}) {
             const QRect alan = ParçaKaynağı(parça, n, fotoğraf.Boyut());
             QCOMPARE(fotoğraf.Parça(alan, alan.size()), kaynak.copy(alan));

@@ -1,6 +1,4 @@
-// The main window at any size: the design scaled as one drawing and centred, the pictures cut
-// anew for the new size, full screen and back, what a new start remembers, fixed colours on a
-// dark palette.
+// The main window at any size, full screen and after a new start, and its fixed colours on a dark palette.
 #include "AyarDeposu.h"
 #include "Fotograf.h"
 #include "OrtakDegiskenler.h"
@@ -23,11 +21,6 @@ namespace {
 const QStringList Yerleşikler{"Çerçeve(0)", "Çerçeve(1)", "Çerçeve(2)", "Çerçeve(3)", "Tahta", "DağınıkParçalar(0)",
                               "DağınıkParçalar(4)", "DağınıkParçalar(8)", "ÖrnekKutusu", "ParçalaraBölSeçeneği(2)",
                               "FotoğrafınÖrneğiniGöster", "SesleriKapatOnayı", "YeniOyunDüğmesi", "ÇıkışDüğmesi"};
-
-QString Pencere(const char *anahtar)
-{
-    return OyunSeçenekleri().Oku(u"Pencere"_s, QLatin1String(anahtar));
-}
 
 // The captions, the clock and count, and every tile's background, which the empty place shows.
 QList<QColor> SabitRenkler(const AnaForm &form)
@@ -63,8 +56,7 @@ private slots:
         QTest::newRow("wider: centred across") << QSize(1400, 826) << QPoint(66, 0);
     }
 
-    // Every control twice its designed place and size, the text twice the design's, and each tile
-    // and the sample cut at their new size from a photo decoded again for it.
+    // Every control and the text scaled as one drawing; tiles and sample cut anew from the photo.
     void scaledAsOneDrawing()
     {
         QFETCH(QSize, alan);
@@ -74,7 +66,6 @@ private slots:
         QHash<QString, QRect> tasarım;
         for (const QString &ad : Yerleşikler)
             tasarım.insert(ad, Bul(*form, ad)->geometry());
-        const QImage önceki = Parça(*form, 4)->Resim();
 
         form->resize(alan);
         QTRY_COMPARE(form->size(), alan);
@@ -90,13 +81,11 @@ private slots:
 
         ResimKutusu *parça = Parça(*form, 4);
         const qreal oran = form->devicePixelRatio();
-        QCOMPARE(parça->Resim().size(), parça->size() * oran);
         QCOMPARE(Bul<ResimKutusu>(*form, QStringLiteral("ÖrnekKutusu"))->Resim().size(),
                  Bul<ResimKutusu>(*form, QStringLiteral("ÖrnekKutusu"))->İçBoyut() * oran);
         // Cut from the photo read again for the new size, not from the small working image enlarged.
         const Fotoğraf büyük = FotoğrafıYükle(yol, EnKüçükÇalışmaBoyutu(form.get()));
         QTRY_COMPARE(parça->Resim(), büyük.Parça(ParçaKaynağı(4, 3, büyük.Boyut()), parça->size() * oran));
-        QVERIFY(parça->Resim() != önceki);
 
         // Back to the design's size, the design's pixels.
         form->resize(634, 413);
@@ -109,14 +98,12 @@ private slots:
     void fullScreenAndBack()
     {
         auto form = AçılmışForm(true, true);
-        QTest::keyClick(form.get(), Qt::Key_F11);
-        QTRY_VERIFY(form->isFullScreen());
-        QTest::keyClick(form.get(), Qt::Key_F11);
-        QTRY_COMPARE(form->size(), QSize(634, 413));
-        QTest::keyClick(form.get(), Qt::Key_F11);
-        QTRY_VERIFY(form->isFullScreen());
-        QTest::keyClick(form.get(), Qt::Key_Escape);
-        QTRY_VERIFY(!form->isFullScreen());
+        for (const Qt::Key geriTuşu : {Qt::Key_F11, Qt::Key_Escape}) {
+            QTest::keyClick(form.get(), Qt::Key_F11);
+            QTRY_VERIFY(form->isFullScreen());
+            QTest::keyClick(form.get(), geriTuşu);
+            QTRY_COMPARE(form->size(), QSize(634, 413));
+        }
         QVERIFY(form->isVisible());
         QTest::keyClick(form.get(), Qt::Key_Escape);
         QVERIFY(!form->isVisible());
@@ -138,14 +125,14 @@ private slots:
         auto form = AçılmışForm();
         form->resize(700, 460);
         QTRY_COMPARE(form->size(), QSize(700, 460));
-        QCOMPARE(form->font().pointSizeF(), 8.25 * 700 / 634);
         form->setWindowState(durum);
         QTRY_COMPARE(form->windowState(), durum);
         form->ÇıkışDüğmesi_Click();
-        QCOMPARE(Pencere("Genislik"), u"700"_s);
-        QCOMPARE(Pencere("Yukseklik"), u"460"_s);
-        QCOMPARE(Pencere("Ekrani Kapla"), durum == Qt::WindowMaximized ? u"1"_s : u"0"_s);
-        QCOMPARE(Pencere("Tam Ekran"), durum == Qt::WindowFullScreen ? u"1"_s : u"0"_s);
+        const auto bayrak = [&](Qt::WindowState hal) { return durum == hal ? u"1"_s : u"0"_s; };
+        QCOMPARE(OyunSeçenekleri().BölümüOku(u"Pencere"_s),
+                 (QList<AyarGirdisi>{{u"Genislik"_s, u"700"_s}, {u"Yukseklik"_s, u"460"_s},
+                                     {u"Ekrani Kapla"_s, bayrak(Qt::WindowMaximized)},
+                                     {u"Tam Ekran"_s, bayrak(Qt::WindowFullScreen)}}));
         QVERIFY(!ortam->AyarMetni().contains(u"Pencere"_s));
 
         form = AçılmışForm();
