@@ -55,9 +55,7 @@ def on_command(source, condition):
     node = next((pyatspi.findDescendant(application, lambda node: node is not None and node.name == name)
                  for application in pyatspi.Registry.getDesktop(0)
                  if application is not None and application.name == APPLICATION), None)
-    if node is None:
-        say("missing", name)
-    elif command == "children":
+    if command == "children":
         say("children", "|".join(child.name for child in node))
     elif command == "press":
         action = node.queryAction()

@@ -44,8 +44,7 @@ private slots:
                       {QStringLiteral(TILORA_OKUYUCU), QCoreApplication::applicationName()});
         QList<QStringList> satırlar;
         qsizetype okunan = 0;
-        // The text of the next line of kind `tür` that starts with `baş`, the event loop running
-        // meanwhile so that the game answers the reader; nothing when none came within `enÇokMs`.
+        // The next line of kind `tür` starting `baş`, within `enÇokMs`; the game answers the reader meanwhile.
         const auto bekle = [&](const QString &tür, const QString &baş = {}, int enÇokMs = 60000) {
             std::optional<QString> bulunan;
             (void)QTest::qWaitFor([&] {
@@ -58,13 +57,11 @@ private slots:
             }, enÇokMs);
             return bulunan;
         };
-        // The last lines read, for a failure's message.
         const auto son = [&] { return QDebug::toString(satırlar.last(std::min<qsizetype>(12, satırlar.size()))); };
         QVERIFY(bekle(QStringLiteral("listening")));
         const QString konuşulan = QStringLiteral("spoken");
 
-        // The game learns of the reader's listeners on its own time: it slides until it is heard,
-        // then every slide is, one piece back and forth.
+        // The game learns of the reader on its own time: it slides until heard, then every slide is heard.
         int duyulanlar = 0;
         for (int kayma = 0; kayma < 50 && duyulanlar < 4; ++kayma) {
             form->OkTuşu(kayma % 2 ? Yön::Sol : Yön::Sağ);
@@ -75,17 +72,14 @@ private slots:
         QVERIFY2(duyulanlar == 4, qPrintable(son()));
 
         // And every hint, the same one asked twice as well.
-        std::optional<QString> ipucu;
-        for (int kez = 0; kez < 2; ++kez) {
-            form->İpucu_Click();
-            const std::optional<QString> duyulan = bekle(konuşulan, QStringLiteral("Hint: slide piece "));
-            QVERIFY2(duyulan, qPrintable(son()));
-            QCOMPARE(*duyulan, ipucu.value_or(*duyulan));
-            ipucu = duyulan;
-        }
+        const QString ipucuBaşı = QStringLiteral("Hint: slide piece ");
+        form->İpucu_Click();
+        const std::optional<QString> ipucu = bekle(konuşulan, ipucuBaşı);
+        QVERIFY2(ipucu, qPrintable(son()));
+        form->İpucu_Click();
+        QCOMPARE(bekle(konuşulan, ipucuBaşı).value_or(son()), *ipucu);
 
-        // The tiles in board order, whatever the slides did to their stacking; after them, the
-        // two texts the board speaks through.
+        // The tiles in board order, whatever the slides did to their stacking, then the board's two texts.
         QStringList adlar;
         for (int konum = 0; konum < 9; ++konum)
             adlar.append(Ad(Parça(*form, konum)));
@@ -97,11 +91,9 @@ private slots:
         // A tile beside the gap pressed by the reader slides.
         const int boş = int(Gösterilen(*form).indexOf(-1));
         const int komşu = boş % 3 ? boş - 1 : boş + 1;
-        const int sayı = Değer(*form, 3).toInt();
         okuyucu.write("press " + Ad(Parça(*form, komşu)).toUtf8() + '\n');
         QVERIFY(bekle(QStringLiteral("pressed")));
-        QTRY_COMPARE(Değer(*form, 3), QString::number(sayı + 1));
-        QCOMPARE(Gösterilen(*form).indexOf(-1), komşu);
+        QTRY_COMPARE(Gösterilen(*form).indexOf(-1), komşu);
     }
 };
 

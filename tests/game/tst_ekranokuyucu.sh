@@ -1,6 +1,5 @@
 #!/bin/sh
-# Runs the screen-reader test on an X server and session bus of its own, where the AT-SPI bus
-# starts as in a desktop session; skipped (77) only where these cannot be installed.
+# The screen-reader test on an X server and session bus of its own; skipped (77) without its tools.
 for tool in Xvfb dbus-run-session dbus-send /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is missing (tools/setup-debian installs it)"; exit 77; }
 done
