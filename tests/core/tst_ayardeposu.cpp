@@ -236,17 +236,6 @@ private slots:
         QCOMPARE(Baytlar(Yer(dosya)), eski);
     }
 
-    // A result the game never writes, of no such division, sets the whole file aside byte for byte.
-    void bozukSonuclarKenaraKonur()
-    {
-        const QByteArray bozuk =
-            R"({"results":[{"division":7,"photo":"/a.jpg","width":4,"height":3,"seconds":6,"clicks":4}]})";
-        const QString dosya = Yer(u"EnIyiSonuclar.json"_s);
-        DosyaYaz(dosya, bozuk);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"best results file was damaged"_s));
-        QCOMPARE(Baytlar(EnİyiSonuçlar(dosya).BozukDosyaKopyası()), bozuk);
-    }
-
     // A link to settings is written through; one to anything else is replaced, its target untouched.
     void baglantidanYazilmaz()
     {

@@ -80,6 +80,14 @@ private slots:
         QTest::newRow("truncated") << Yaz("cut.jpg", jpeg.left(jpeg.size() / 2)) << int(HataNo::GeçersizResim);
         QTest::newRow("text named .jpg") << Yaz("notes.jpg", "shopping list\n") << int(HataNo::GeçersizResim);
         QTest::newRow("claims 20000 x 15000") << Yaz("camera.jpg", dev) << int(HataNo::GeçersizResim);
+        QTest::newRow("progressive, claims 22000 x 22000")
+            << Yaz("scans.jpg", ResimBaytları(QSize(64, 48), "jpeg", true).replace(
+                   QByteArray::fromHex("ffc2 0011 08 0030 0040"), QByteArray::fromHex("ffc2 0011 08 55f0 55f0")))
+            << int(HataNo::GeçersizResim);
+        // A camera's thumbnail with a scan and an end marker of its own before the cut.
+        QTest::newRow("truncated behind a thumbnail")
+            << Yaz("thumb.jpg", jpeg.chopped(1000).insert(2, QByteArray::fromHex("ffe1 0006 ffda ffd9")))
+            << int(HataNo::GeçersizResim);
         for (const qint64 bayt : {qint64(40) << 20, qint64(4) << 30}) {
             QFile dosya(klasör.filePath(u"sparse-%1.jpg"_s.arg(bayt)));
             QVERIFY(dosya.open(QIODevice::WriteOnly) && dosya.resize(bayt) && dosya.write(jpeg.chopped(2)) > 0);

@@ -94,7 +94,7 @@ private slots:
             QCOMPARE(Bul(*form, ad)->geometry(), tasarım[ad]);
     }
 
-    // F11 fills the screen and comes back; Esc leaves full screen, and only then is the Exit button.
+    // F11 fills the screen and comes back; Esc leaves full screen rather than closing the window.
     void fullScreenAndBack()
     {
         auto form = AçılmışForm(true, true);
@@ -105,9 +105,6 @@ private slots:
             QTRY_COMPARE(form->size(), QSize(634, 413));
         }
         QVERIFY(form->isVisible());
-        QTest::keyClick(form.get(), Qt::Key_Escape);
-        QVERIFY(!form->isVisible());
-        QVERIFY(ortam->mesajlar.isEmpty());
     }
 
     void sizeAndStateRemembered_data()

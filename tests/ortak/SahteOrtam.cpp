@@ -5,7 +5,6 @@
 #include "FotografOnbellegi.h"
 #include "Kimlik.h"
 #include "OrtakDegiskenler.h"
-#include "Rastgele.h"
 #include "SistemKapanisi.h"
 
 #include <QFile>
@@ -41,7 +40,6 @@ SahteOrtam::SahteOrtam() : gerçek(ortam())
         throw ProgramSonlandı{};
     };
     o.sürümSorgula = [this] { return sürüm; };
-    o.rastgele = [this] { return rastgeleler.isEmpty() ? SistemRastgelesi() : rastgeleler.takeFirst(); };
 }
 
 SahteOrtam::~SahteOrtam()

@@ -32,8 +32,6 @@ public:
     QList<QUrl> adresler;
     int sonlandırmalar = 0;
     std::optional<SürümKaydı> sürüm;
-    // Draws to hand out before falling back to the real generator.
-    QList<float> rastgeleler;
 
     QString AyarKlasörü() const { return ayarKlasörü.path(); }
     // The settings file's whole text ("" when it does not exist).
