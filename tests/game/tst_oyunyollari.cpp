@@ -2,7 +2,6 @@
 // results, a photo dropped on the window, the tiles' names for screen readers, Hint and Solve.
 #include "AnaForm.h"
 #include "AyarDeposu.h"
-#include "EnIyiSonuclar.h"
 #include "OrtakDegiskenler.h"
 #include "ResimKutusu.h"
 #include "SahteOrtam.h"
