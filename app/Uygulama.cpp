@@ -1,5 +1,8 @@
 #include "Uygulama.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +23,25 @@ void BaşlangıçMesajı(QtMsgType tür, const QMessageLogContext &, const QStri
     }
     BekleyenMesajlar.append({tür, metin});
 }
+
+// The icon is no part of a window's first picture: it is decoded and given to every window once
+// the first window has been painted, so the start never waits for it.
+class İlkBoyamadanSonraSimge : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *olay) override
+    {
+        if (olay->type() == QEvent::Paint) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] { QApplication::setWindowIcon(ProgramSimgesi()); }, Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+};
 
 bool EkranAdıVar()
 {
@@ -45,7 +67,7 @@ std::unique_ptr<QApplication> UygulamayıBaşlat(int &argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("tilora"));
     // Wayland shells find the window's menu entry, and so its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TILORA_APP_ID));
-    QApplication::setWindowIcon(ProgramSimgesi());
+    uygulama->installEventFilter(new İlkBoyamadanSonraSimge(uygulama.get()));
     // The designed windows set the design's font at their own scale; message boxes, menus and
     // tooltips keep the desktop's.
     return uygulama;
@@ -57,8 +79,11 @@ QIcon ProgramSimgesi()
     if (!QGuiApplication::windowIcon().isNull())
         return QGuiApplication::windowIcon();
     QIcon simge;
-    // Up to the size a window switcher draws; each size is decoded as it is added, at start-up.
-    for (const int boyut : {16, 32, 48, 64, 128})
-        simge.addFile(QStringLiteral(":/simgeler/tilora-%1.png").arg(boyut), QSize(boyut, boyut));
+    // Up to the size a window switcher draws. Named as PNG, the pictures are read without asking
+    // every picture plug-in whether it knows them.
+    for (const int boyut : {16, 32, 48, 64, 128}) {
+        QImageReader okuyucu(QStringLiteral(":/simgeler/tilora-%1.png").arg(boyut), "png");
+        simge.addPixmap(QPixmap::fromImageReader(&okuyucu));
+    }
     return simge;
 }

@@ -16,7 +16,6 @@
 #include "SistemKapanisi.h"
 #include "TahtaGorunumu.h"
 #include "TasarimYerlesimi.h"
-#include "Uygulama.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -186,7 +185,6 @@ QColor AnaForm::BoşlukRengi() const
 
 void AnaForm::Form_Load()
 {
-    Adım(HataTarzı::Bildir, [this] { setWindowIcon(ProgramSimgesi()); });
     Adım(HataTarzı::Bildir, [this] {
         BaşlıklarıYükle(this);
         BilgiEtiketleriniYerleştir();
