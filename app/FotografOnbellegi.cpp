@@ -90,6 +90,11 @@ QFuture<void> FotoğrafıÖnbelleğeYaz(const QString &yol, const Fotoğraf &fot
                               hedef = FotoğrafÖnbelleğiDosyası()]() mutable {
         if (resim.format() != QImage::Format_RGB32 && resim.format() != QImage::Format_ARGB32)
             resim = resim.convertToFormat(resim.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        // Kept at the least size that still covers the boxes: a camera file decodes no smaller than
+        // an eighth, and the next start would read and cut every pixel of that.
+        const QSize yeter = resim.size().scaled(enKüçük, Qt::KeepAspectRatioByExpanding);
+        if (!enKüçük.isEmpty() && yeter.width() < resim.width())
+            resim = resim.scaled(yeter, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QByteArray bayt;
         QBuffer tampon(&bayt);
         tampon.open(QIODevice::WriteOnly);

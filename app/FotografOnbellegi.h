@@ -14,8 +14,9 @@
 // for; a kept file that is damaged or of another kind is simply not used.
 std::optional<Fotoğraf> ÖnbellektekiFotoğraf(const QString &yol, QSize enKüçük = EnKüçükÇalışmaBoyutu());
 
-// Keeps `fotoğraf`, loaded from `yol` for the working size `enKüçük`, for the next start, written
-// on a worker thread so that the window never waits for the disk. Failures are ignored: without
+// Keeps `fotoğraf`, loaded from `yol` for the working size `enKüçük`, for the next start, brought
+// down to the least size that covers `enKüçük` and written on a worker thread so that the window
+// never waits for the disk. Failures are ignored: without
 // the cache the next start decodes the file as always.
 QFuture<void> FotoğrafıÖnbelleğeYaz(const QString &yol, const Fotoğraf &fotoğraf, QSize enKüçük = EnKüçükÇalışmaBoyutu());
 

@@ -136,24 +136,28 @@ private slots:
         QCOMPARE(FotoğrafıYükle(yol, QSize(100, 100)).ÇalışmaResmi().size(), QSize(160, 120));
     }
 
-    // The kept working image serves only the same file, unchanged, at no larger a size, and not damaged.
+    // The kept working image is the least that covers the boxes (an eighth of this photo, 200 x 150,
+    // is more than 150 x 100 needs); it serves only the same file, unchanged, at no larger a size,
+    // and not damaged.
     void keptWorkingImage()
     {
         FotoğrafÖnbelleğiKlasörünüBelirle(klasör.filePath("cache"));
         const QString yol = Yaz("kept.jpg", ResimBaytları(QSize(800, 600)));
-        const Fotoğraf fotoğraf = FotoğrafıYükle(yol, QSize(200, 150));
-        FotoğrafıÖnbelleğeYaz(yol, fotoğraf, QSize(200, 150)).waitForFinished();
-        const std::optional<Fotoğraf> kayıtlı = ÖnbellektekiFotoğraf(yol, QSize(200, 150));
+        const Fotoğraf fotoğraf = FotoğrafıYükle(yol, QSize(150, 100));
+        FotoğrafıÖnbelleğeYaz(yol, fotoğraf, QSize(150, 100)).waitForFinished();
+        const std::optional<Fotoğraf> kayıtlı = ÖnbellektekiFotoğraf(yol, QSize(150, 100));
         QCOMPARE(kayıtlı.value().Boyut(), QSize(800, 600));
-        QCOMPARE(kayıtlı->ÇalışmaResmi(), fotoğraf.ÇalışmaResmi().convertToFormat(kayıtlı->ÇalışmaResmi().format()));
-        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(400, 300)));
+        const QImage &resim = kayıtlı->ÇalışmaResmi();
+        QCOMPARE(resim, fotoğraf.ÇalışmaResmi().convertToFormat(resim.format()).scaled(
+                            QSize(150, 112), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
         QFile önbellek(FotoğrafÖnbelleğiDosyası());
         QVERIFY(önbellek.open(QIODevice::ReadWrite) && önbellek.resize(önbellek.size() - 1));
         önbellek.close();
-        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
-        FotoğrafıÖnbelleğeYaz(yol, fotoğraf, QSize(200, 150)).waitForFinished();
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(150, 100)));
+        FotoğrafıÖnbelleğeYaz(yol, fotoğraf, QSize(150, 100)).waitForFinished();
         Yaz("kept.jpg", ResimBaytları(QSize(640, 480)));
-        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(200, 150)));
+        QVERIFY(!ÖnbellektekiFotoğraf(yol, QSize(150, 100)));
     }
 
 private:
