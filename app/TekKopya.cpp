@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -141,11 +139,7 @@ TekKopya::TekKopya(const QString &pencereBaşlığı, const QString &klasör)
         kilitYolu = kök + QStringLiteral(".lock");
         soketYolu = kök + QStringLiteral(".socket");
     }
-    sunucu.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&sunucu, &QLocalServer::newConnection, this, [this] {
-        while (sunucu.hasPendingConnections())
-            BağlantıyıKarşıla();
-    });
+    connect(&sunucu, &YerelSunucu::connected, this, &TekKopya::BağlantıyıKarşıla);
 }
 
 QString TekKopya::ÇalışmaKlasörü()
@@ -181,52 +175,39 @@ bool TekKopya::İlkKopyaMı()
         qWarning("tilora: cannot keep a single copy: %s is not writable", qPrintable(kilitYolu));
         return true;
     }
-    QLocalServer::removeServer(soketYolu);
-    if (!sunucu.listen(soketYolu))
-        qWarning("tilora: a second start cannot reach this copy: %s", qPrintable(sunucu.errorString()));
+    if (!sunucu.Dinle(soketYolu))
+        qWarning("tilora: a second start cannot reach this copy: %s", qPrintable(sunucu.Hata()));
     return true;
 }
 
 bool TekKopya::ÇalışanKopyayıÖneGetir(const QString &fotoğraf)
 {
-    QLocalSocket soket;
+    const QByteArray istek = İstekBaşı.toByteArray() + BaşlatmaBelirteci() + '\n' + FotoğrafAdresi(fotoğraf) + '\n';
     // The running copy may still be starting up and not listening yet.
     for (int deneme = 0; deneme < 20; ++deneme) {
-        soket.connectToServer(soketYolu);
-        if (soket.waitForConnected(YanıtSüresiMs / 20))
-            break;
+        if (const std::optional<QByteArray> yanıt = YerelSoketeSor(soketYolu, istek, 3, YanıtSüresiMs))
+            return yanıt->startsWith("ok\n");
         QThread::msleep(100);
     }
-    if (soket.state() != QLocalSocket::ConnectedState)
-        return false;
-    soket.write(İstekBaşı.toByteArray() + BaşlatmaBelirteci() + '\n' + FotoğrafAdresi(fotoğraf) + '\n');
-    soket.flush();
-    while (soket.bytesAvailable() < 3 && soket.waitForReadyRead(YanıtSüresiMs)) {
-    }
-    return soket.readAll().startsWith("ok\n");
+    return false;
 }
 
-void TekKopya::BağlantıyıKarşıla()
+void TekKopya::BağlantıyıKarşıla(YerelBaglanti *bağlantı)
 {
-    QPointer<QLocalSocket> soket = sunucu.nextPendingConnection();
-    connect(soket, &QLocalSocket::disconnected, soket, &QObject::deleteLater);
-    QTimer::singleShot(YanıtSüresiMs, soket, [soket] { soket->abort(); });
-    connect(soket, &QLocalSocket::readyRead, this, [this, soket] {
-        if (soket->bytesAvailable() > EnUzunİstek) {
-            soket->abort();
+    QTimer::singleShot(YanıtSüresiMs, bağlantı, &YerelBaglanti::Kapat);
+    connect(bağlantı, &YerelBaglanti::received, bağlantı, [this, bağlantı] {
+        if (bağlantı->Gelen().size() > EnUzunİstek) {
+            bağlantı->Kapat();
             return;
         }
-        const auto [durum, istek] = İsteğiOku(soket->peek(EnUzunİstek));
+        const auto [durum, istek] = İsteğiOku(bağlantı->Gelen());
         if (durum == İstekDurumu::Eksik)
             return;
         if (durum == İstekDurumu::Geçersiz) {
-            soket->abort();
+            bağlantı->Kapat();
             return;
         }
-        soket->readAll();
-        soket->write("ok\n");
-        soket->flush();
-        soket->disconnectFromServer();
+        bağlantı->YanıtlaVeKapat("ok\n");
         emit frontRequested(istek.belirteç, istek.fotoğraf);
     });
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "YerelSoket.h"
+
 #include <QByteArray>
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
@@ -38,10 +39,11 @@ signals:
     void frontRequested(const QByteArray &activationToken, const QString &photo);
 
 private:
-    void BağlantıyıKarşıla();
+    void BağlantıyıKarşıla(YerelBaglanti *bağlantı);
 
     QString kilitYolu;
     QString soketYolu;
+    // The socket goes before the lock is let go, so the next copy finds no socket it cannot own.
     std::unique_ptr<QLockFile> kilit;
-    QLocalServer sunucu;
+    YerelSunucu sunucu;
 };
