@@ -1,6 +1,5 @@
 #include "DesenDosyasi.h"
 
-#include "CalismaHatasi.h"
 #include "DuzenliDosya.h"
 #include "GuvenliYazim.h"
 #include "SikiDesen.h"
@@ -86,14 +85,9 @@ QByteArray DesenDosyasıBaytları(int n, const DesenBölümü &bölüm, const st
     return baytlar;
 }
 
-bool DesenDosyasınıYaz(const QString &klasör, int n, const QByteArray &baytlar)
+void DesenDosyasınıYaz(const QString &klasör, int n, const QByteArray &baytlar)
 {
-    try {
-        DosyayıBütünYaz(QDir(klasör).filePath(DesenDosyasıAdı(n)), baytlar);
-        return true;
-    } catch (const ÇalışmaHatası &) {
-        return false;
-    }
+    DosyayıBütünYaz(QDir(klasör).filePath(DesenDosyasıAdı(n)), baytlar);
 }
 
 std::vector<const std::uint8_t *> DesenTabloları(const uchar *baytlar, qint64 boyut, int n, const DesenBölümü &bölüm)

@@ -18,9 +18,9 @@ QString DesenDosyasıAdı(int n);
 // The file's bytes for the partition's tables, packed, in the order of its groups.
 QByteArray DesenDosyasıBaytları(int n, const DesenBölümü &bölüm, const std::vector<std::vector<std::uint8_t>> &tablolar);
 
-// Writes a table file whole into `klasör`, under DesenDosyasıAdı(n); false, the old file as it
-// was, when the folder cannot take it.
-bool DesenDosyasınıYaz(const QString &klasör, int n, const QByteArray &baytlar);
+// Writes a table file whole into `klasör`, under DesenDosyasıAdı(n). Throws ÇalışmaHatası, with
+// the system's reason and the old file as it was, when the folder cannot take it.
+void DesenDosyasınıYaz(const QString &klasör, int n, const QByteArray &baytlar);
 
 // Where each group's table lies within `baytlar`, when they are a whole file of this partition;
 // empty otherwise.

@@ -1,5 +1,6 @@
 #include "TabloHazirligi.h"
 
+#include "CalismaHatasi.h"
 #include "DesenDosyasi.h"
 #include "DesenKurulumu.h"
 
@@ -90,8 +91,12 @@ std::shared_ptr<TabloHazırlığı::Hazırlanan> TabloHazırlığı::Kur()
     const auto *baytlar = reinterpret_cast<const uchar *>(kurulan->baytlar.constData());
     kurulan->takım = {n, bölüm, DesenTabloları(baytlar, kurulan->baytlar.size(), n, bölüm)};
     // A folder that cannot take them only means they are built again next time.
-    if (!önbellekKlasörü.isEmpty())
-        DesenDosyasınıYaz(önbellekKlasörü, n, kurulan->baytlar);
+    if (!önbellekKlasörü.isEmpty()) {
+        try {
+            DesenDosyasınıYaz(önbellekKlasörü, n, kurulan->baytlar);
+        } catch (const ÇalışmaHatası &) {
+        }
+    }
     return kurulan;
 }
 

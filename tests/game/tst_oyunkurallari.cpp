@@ -234,7 +234,8 @@ private slots:
         QFETCH(bool, yenilenir);
         const bool uzakTahta = QTest::currentDataTag() == QByteArray("4x4, every byte 0xFF");  // all bounds highest
         const QTemporaryDir yanında, önbellek;
-        QVERIFY(yanındaki.isEmpty() || DesenDosyasınıYaz(yanında.path(), n, yanındaki));
+        if (!yanındaki.isEmpty())
+            DesenDosyasınıYaz(yanında.path(), n, yanındaki);
         QVERIFY(QFile::copy(TabloDosyası(kurulum, 9 - n), TabloDosyası(yanında, 9 - n)));  // the other size, sound
 
         Çözücü yanılan(önbellek.path(), yanında.path(), DörtlüDesenler, BeşliDesenler);
