@@ -139,7 +139,7 @@ TekKopya::TekKopya(const QString &pencereBaşlığı, const QString &klasör)
         kilitYolu = kök + QStringLiteral(".lock");
         soketYolu = kök + QStringLiteral(".socket");
     }
-    connect(&sunucu, &YerelSunucu::connected, this, &TekKopya::BağlantıyıKarşıla);
+    connect(&sunucu, &YerelSunucu::newConnection, this, &TekKopya::BağlantıyıKarşıla);
 }
 
 QString TekKopya::ÇalışmaKlasörü()

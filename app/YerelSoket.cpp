@@ -117,7 +117,7 @@ void YerelSunucu::Karşıla()
     for (;;) {
         const int bağlantı = ::accept4(tanıtıcı, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (bağlantı >= 0)
-            emit connected(new YerelBaglanti(bağlantı, this));
+            emit newConnection(new YerelBaglanti(bağlantı, this));
         else if (errno != EINTR && errno != ECONNABORTED)
             return;
     }

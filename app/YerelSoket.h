@@ -54,7 +54,7 @@ public:
 
 signals:
     // A connection came; it belongs to this server until it closes.
-    void connected(YerelBaglanti *bağlantı);
+    void newConnection(YerelBaglanti *bağlantı);
 
 private:
     void Karşıla();
