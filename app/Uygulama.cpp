@@ -79,10 +79,11 @@ QIcon ProgramSimgesi()
     if (!QGuiApplication::windowIcon().isNull())
         return QGuiApplication::windowIcon();
     QIcon simge;
-    // Up to the size a window switcher draws. Named as PNG, the pictures are read without asking
-    // every picture plug-in whether it knows them.
+    // Up to the size a window switcher draws. Read as PNG and nothing else: a reader left to
+    // detect the format loads every picture plug-in to ask it first.
     for (const int boyut : {16, 32, 48, 64, 128}) {
         QImageReader okuyucu(QStringLiteral(":/simgeler/tilora-%1.png").arg(boyut), "png");
+        okuyucu.setAutoDetectImageFormat(false);
         simge.addPixmap(QPixmap::fromImageReader(&okuyucu));
     }
     return simge;
