@@ -1,9 +1,10 @@
 // Start-up: from starting the process to the first painted main window, side by side with a
-// bare Qt widget program (`bare-widget`, beside this one): the CPU time spent by then (the goal:
-// at most 1.3 times the bare program's with the sample photo, at most 2 times with a 96 MP last
-// photo), the wall time and the memory; and the start with hostile settings files of 10 MB: a
-// long value, a long saved-game value (the error report is the first window), and 200,000 keys.
-// The programs compared take turns, so that a change in the machine's load falls on all of them.
+// bare Qt widget program (`bare-widget`, beside this one): the CPU time spent by the window's
+// first paint event and by the time its first frame is painted and shown (the goal: at most 1.3
+// times the bare program's with the sample photo, at most 2 times with a 96 MP last photo), the
+// wall time and the memory; and the start with hostile settings files of 10 MB: a long value, a
+// long saved-game value (the error report is the first window), and 200,000 keys. The programs
+// compared take turns, so that a change in the machine's load falls on all of them.
 // Usage: bench_baslangic PHOTO_FOLDER   (runs itself as the game: bench_baslangic --child)
 
 #include "IlkBoyama.h"
@@ -27,15 +28,17 @@ struct Başlangıç {
     QString ad;
     QString program;
     QStringList argümanlar;
-    Ölçüm işlemci{ad + QStringLiteral(", CPU"), {}};
-    Ölçüm duvar{ad + QStringLiteral(", wall"), {}};
+    Ölçüm başlarken{ad + QStringLiteral(", CPU, paint event"), {}};
+    Ölçüm işlemci{ad + QStringLiteral(", CPU, frame shown"), {}};
+    Ölçüm duvar{ad + QStringLiteral(", wall, frame shown"), {}};
     long bellek = 0;
 
     void Yazdır() const
     {
+        başlarken.Yazdır();
         işlemci.Yazdır();
         duvar.Yazdır();
-        std::printf("%-44s peak memory at first paint %.1f MB\n", "", bellek / 1024.0);
+        std::printf("%-44s peak memory at the first frame %.1f MB\n", "", bellek / 1024.0);
     }
 };
 
@@ -87,7 +90,8 @@ int main(int argc, char *argv[])
                 }));
                 const QList<QByteArray> alanlar = süreç.readAllStandardOutput().trimmed().split(' ');
                 başlangıç->bellek = std::max(başlangıç->bellek, alanlar.value(1).toLong());
-                başlangıç->işlemci.süreler.append(alanlar.value(2).toDouble());
+                başlangıç->başlarken.süreler.append(alanlar.value(2).toDouble());
+                başlangıç->işlemci.süreler.append(alanlar.value(3).toDouble());
             }
         }
         for (const Başlangıç *başlangıç : programlar)
@@ -97,16 +101,20 @@ int main(int argc, char *argv[])
     // The game started as `ad` with the settings `içerik`, in turn with the bare program, empty and
     // with a word: its CPU time to the first paint against theirs.
     const auto karşılaştır = [&](const QString &ad, const QByteArray &içerik, double hedef) {
-        Başlangıç çıplak{QStringLiteral("bare Qt widget: start to first paint"), çıplakProgram, {}};
+        Başlangıç çıplak{QStringLiteral("bare Qt widget"), çıplakProgram, {}};
         Başlangıç yazılı{QStringLiteral("bare Qt widget with a text"), çıplakProgram, {QStringLiteral("text")}};
         Başlangıç başlangıç = oyun(ad);
         ölç({&çıplak, &yazılı, &başlangıç}, içerik);
         // Medians, and the least times, which a busy machine disturbs least.
-        std::printf("CPU to first paint, %s / bare: %.2f, least %.2f (goal at most %.1f); / bare with a text: %.2f, "
-                    "least %.2f\n",
-                    qPrintable(ad), başlangıç.işlemci.Ortanca() / çıplak.işlemci.Ortanca(),
-                    başlangıç.işlemci.EnAz() / çıplak.işlemci.EnAz(), hedef,
-                    başlangıç.işlemci.Ortanca() / yazılı.işlemci.Ortanca(), başlangıç.işlemci.EnAz() / yazılı.işlemci.EnAz());
+        const auto oran = [&](const char *ne, Ölçüm Başlangıç::*ölçüm) {
+            const Ölçüm &oyunun = başlangıç.*ölçüm, &çıplağın = çıplak.*ölçüm, &yazılının = yazılı.*ölçüm;
+            std::printf("CPU %s, %s / bare: %.2f, least %.2f; / bare with a text: %.2f, least %.2f\n", ne,
+                        qPrintable(ad), oyunun.Ortanca() / çıplağın.Ortanca(), oyunun.EnAz() / çıplağın.EnAz(),
+                        oyunun.Ortanca() / yazılının.Ortanca(), oyunun.EnAz() / yazılının.EnAz());
+        };
+        oran("to the first paint event", &Başlangıç::başlarken);
+        oran("to the first frame shown", &Başlangıç::işlemci);
+        std::printf("(goal: at most %.1f times the bare program)\n", hedef);
     };
 
     karşılaştır(QStringLiteral("tilora, sample photo"), {}, 1.3);
