@@ -84,8 +84,9 @@ void YerelBaglanti::Kapat()
 
 YerelSunucu::~YerelSunucu()
 {
-    if (tanıtıcı < 0)
+    if (!bağlantıGeldi)
         return;
+    const int tanıtıcı = int(bağlantıGeldi->socket());
     bağlantıGeldi.reset();
     ::close(tanıtıcı);
     ::unlink(QFile::encodeName(yol).constData());
@@ -99,9 +100,8 @@ bool YerelSunucu::Dinle(const QString &yeniYol)
         ::unlink(adres->sun_path);
         if (::bind(yeni, reinterpret_cast<const sockaddr *>(&*adres), sizeof *adres) == 0
             && ::chmod(adres->sun_path, S_IRUSR | S_IWUSR) == 0 && ::listen(yeni, SOMAXCONN) == 0) {
-            tanıtıcı = yeni;
             yol = yeniYol;
-            bağlantıGeldi = std::make_unique<QSocketNotifier>(tanıtıcı, QSocketNotifier::Read);
+            bağlantıGeldi = std::make_unique<QSocketNotifier>(yeni, QSocketNotifier::Read);
             connect(bağlantıGeldi.get(), &QSocketNotifier::activated, this, &YerelSunucu::Karşıla);
             return true;
         }
@@ -115,7 +115,7 @@ bool YerelSunucu::Dinle(const QString &yeniYol)
 void YerelSunucu::Karşıla()
 {
     for (;;) {
-        const int bağlantı = ::accept4(tanıtıcı, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        const int bağlantı = ::accept4(int(bağlantıGeldi->socket()), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (bağlantı >= 0)
             emit newConnection(new YerelBaglanti(bağlantı, this));
         else if (errno != EINTR && errno != ECONNABORTED)

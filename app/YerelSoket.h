@@ -59,9 +59,9 @@ signals:
 private:
     void Karşıla();
 
-    int tanıtıcı = -1;
     QString yol;
     QString hata;
+    // Watches the listening socket, whose descriptor it holds; none until listening.
     std::unique_ptr<QSocketNotifier> bağlantıGeldi;
 };
 
